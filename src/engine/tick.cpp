@@ -1,0 +1,8 @@
+#include "ui/form_orbit.h"
+
+// Placeholder definitions, replaced by the subsystem's implementation.
+namespace zephra {
+
+void FormOrbit::Ti_Timer() {}
+
+}  // namespace zephra

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "toolkit/color.h"
+
+namespace zephra::toolkit {
+
+// The window's drawing surface: a plain pixel buffer addressed in twips (15 twips per pixel), which the front
+// end paints as one image under the controls.
+class Surface {
+public:
+    static constexpr int kTwipsPerPixel = 15;
+    static constexpr int kWidthPixels = 1024;
+    static constexpr int kHeightPixels = 768;
+
+    Surface() : pixels_(static_cast<std::size_t>(kWidthPixels) * kHeightPixels, kBlack) {}
+
+    // Width and height in twips.
+    static constexpr double width() { return kWidthPixels * kTwipsPerPixel; }
+    static constexpr double height() { return kHeightPixels * kTwipsPerPixel; }
+
+    // Points outside the surface (and non-finite coordinates) are ignored.
+    void setPoint(double xTwips, double yTwips, Color c) {
+        int px, py;
+        if (!toPixel(xTwips, yTwips, px, py)) return;
+        Color& p = pixels_[static_cast<std::size_t>(py) * kWidthPixels + static_cast<std::size_t>(px)];
+        if (p == c) return;
+        p = c;
+        ++generation_;
+    }
+    // The colour of a point, or -1 outside the surface.
+    std::int64_t point(double xTwips, double yTwips) const {
+        int px, py;
+        if (!toPixel(xTwips, yTwips, px, py)) return -1;
+        return pixels_[static_cast<std::size_t>(py) * kWidthPixels + static_cast<std::size_t>(px)];
+    }
+    void clear();
+
+    const Color* pixels() const { return pixels_.data(); }
+    // Bumped whenever a pixel changes, so a front end repaints only when there is something new.
+    std::uint64_t generation() const { return generation_; }
+
+private:
+    static bool toPixel(double x, double y, int& px, int& py) {
+        // Comparisons written so that NaN fails them.
+        if (!(x >= 0.0 && x < width() && y >= 0.0 && y < height())) return false;
+        px = static_cast<int>(x) / kTwipsPerPixel;
+        py = static_cast<int>(y) / kTwipsPerPixel;
+        return true;
+    }
+    std::vector<Color> pixels_;
+    std::uint64_t generation_ = 0;
+};
+
+}  // namespace zephra::toolkit

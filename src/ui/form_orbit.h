@@ -1,0 +1,241 @@
+#pragma once
+
+// FormOrbit: the main window as a toolkit-neutral model. It owns every control, the three timers and the
+// simulation state; its handlers keep the names of the controls and events they serve and are defined in
+// the folder of their subsystem (the tick in engine/, the loader in scenarios/, and so on).
+
+#include "engine/sim_state.h"
+#include "toolkit/controls.h"
+#include "toolkit/form.h"
+#include "toolkit/platform.h"
+#include "toolkit/surface.h"
+#include "ui/form_farewell.h"
+
+namespace zephra {
+
+using toolkit::CheckBox;
+using toolkit::CommandButton;
+using toolkit::ControlArray;
+using toolkit::Frame;
+using toolkit::HScrollBar;
+using toolkit::Image;
+using toolkit::Label;
+using toolkit::Line;
+using toolkit::OptionButton;
+using toolkit::Shape;
+using toolkit::TextBox;
+using toolkit::Timer;
+
+class FormOrbit : public toolkit::Form {
+public:
+    static constexpr int kClientWidth = 15360;   // twips (1024 pixels)
+    static constexpr int kClientHeight = 11520;  // twips (768 pixels)
+
+    // Builds every control in its start state and runs Form_Load.
+    explicit FormOrbit(toolkit::Platform& platform);
+
+    toolkit::Platform& platform() { return platform_; }
+    toolkit::Surface& surface() { return surface_; }
+    const toolkit::Surface& surface() const { return surface_; }
+    // Drawing-area size in twips, as the handlers that need the window's own size read it.
+    double ScaleWidth() const { return toolkit::Surface::width(); }
+    double ScaleHeight() const { return toolkit::Surface::height(); }
+
+    SimState st;
+    FormFarewell Farewell;
+
+    // ---- Controls, named as the window knows them ----
+    // Top-left corner.
+    CommandButton Command1, Command2, Command5, Command4, CDrepair, Command3;
+    Label Label1, Label7;
+    CheckBox CHac, CHran;
+    TextBox TXran;
+    // Scenario buttons.
+    ControlArray<CommandButton, 38> CDp;
+    // Bottom row: elapsed time.
+    Frame Frame1, FraMil, FraYear, FraTi;
+    Label Lamil, LaYonks, LaQy, LaQd, LaTime, LaTT, Laday, LaYears, Laadd;
+    ControlArray<OptionButton, 3> OpAnnual;
+    TextBox TXyearFreq, TXdayFreq, TXt;
+    ControlArray<OptionButton, 4> Optim;
+    ControlArray<Label, 4> Label4;
+    CheckBox ChReset, Chender, Chuser;
+    TextBox TXender;
+    // Bottom row: drift table, distance and time scales.
+    Frame FraDrift, FraDist, FraTime;
+    CheckBox CHfile, ChMinMax;
+    ControlArray<Label, 17> LaDrift;
+    ControlArray<OptionButton, 17> OpDist;
+    ControlArray<OptionButton, 19> Optime;
+    ControlArray<TextBox, 3> TxMerr, TXtimErr;  // 1..2
+    ControlArray<Label, 2> Label10;             // 1
+    ControlArray<Label, 3> LaDark;              // 1..2
+    Line Line1;
+    ControlArray<Label, 8> Label8;
+    // Orbit data.
+    Frame Fra12;
+    CheckBox Chalt, ChNum;
+    TextBox TXperOdif, TxTmin, TxTmax, TXperdif, TXdif, TXcalorb, TXapart, TXmin, TXmax, TXlaps, TXiterations;
+    ControlArray<Label, 22> Label5;
+    Label LaQuart, Lablap;
+    // Minor bodies.
+    Frame Frame5;
+    TextBox TXminors;
+    ControlArray<OptionButton, 2> OptBodies;
+    // Body data.
+    Frame FrameRing;
+    CheckBox Chdetails, ChspinD;
+    ControlArray<TextBox, 3> TXrad, TXspinT, TXspinC, TXvolight, TXmass, TXspin;  // 1..2
+    ControlArray<Label, 6> LabWH;
+    ControlArray<Label, 18> La;  // 0..4, 6, 8, 15..17
+    Label LaPush;
+    TextBox TXora, TXblue, TXgreen, TXwhite;
+    // Explanations, gravity delay and links.
+    Frame FraCosmo, FrameGD;
+    TextBox TXerr, TXswitch, TXGspeed, TXitd, TXbuf;
+    CheckBox Chswitch;
+    ControlArray<OptionButton, 2> OpGD;
+    ControlArray<TextBox, 3> TXgd;  // 1..2
+    HScrollBar HSgrav;
+    Label Label2, Label9;
+    ControlArray<Label, 3> LaChirp;
+    ControlArray<CommandButton, 6> CDwww;
+    ControlArray<Label, 6> LaCosmo;
+    // Physics options.
+    Frame FraSpin;
+    CommandButton CDsr;
+    CheckBox LVLV, ChDist, CHspinner;
+    TextBox TXdelay, TXSpinTransfer, TXyield, TXdark;
+    ControlArray<CheckBox, 6> Cosmos;
+    ControlArray<Label, 3> LaLim;  // 1..2
+    Label Label3;
+    // Display options and body settings.
+    Frame Frame4;
+    CheckBox ChHit, ChOrbit, Chend, Chauto, Chboo;
+    TextBox TXschwarz, Text6, Text3, Text1, Text4, Text5;
+    ControlArray<TextBox, 3> TXg, TXw;
+    // Body editor strip.
+    CheckBox Chon;
+    Frame Frame2;
+    ControlArray<OptionButton, 2> Opadd;
+    ControlArray<HScrollBar, 2> Hsp;
+    HScrollBar Qui;
+    TextBox TxTyp, TXTOden, Text7, TXn;
+    ControlArray<TextBox, 5> TXTp;
+    ControlArray<Label, 5> Label6;
+    Label LabTab;
+    // Drawing area.
+    Image ImSun, ImMoon;
+    Shape Shark;
+    // Timers.
+    Timer Ti, TiF, Tr;
+
+    // ---- Handlers ----
+    // Window start-up (tracking/drift_file.cpp).
+    void Form_Load();
+    // Scenario loader (scenarios/loader.cpp).
+    void CDp_Click(int Index);
+    void Command5_Click();
+    void PawsOff();
+    void KlikBut();
+    // Time scale and computation rate (display/time_scale.cpp).
+    void Optime_Click(int Index);
+    void Optim_Click(int Index);
+    void TXt_LostFocus();
+    // Distance scale (display/distance_scale.cpp).
+    void OpDist_Click(int Index);
+    void Chend_Click();
+    // Orbit display options (display/display_options.cpp).
+    void CDrepair_Click();
+    void Chauto_Click();
+    void Chboo_Click();
+    void ChHit_Click();
+    void Chon_Click();
+    void Chdetails_Click();
+    void Command4_Click();
+    void Text1_LostFocus();
+    void Text4_LostFocus();
+    void Text5_LostFocus();
+    void Horizon();
+    // Orbit statistics (tracking/orbit_stats.cpp).
+    void ChMinMax_Click();
+    void OpAnnual_Click(int Index);
+    void DisCalc();
+    // Tick steps 1..7: quadrant, orbit completion, counters, pause after an orbit. False ends the tick.
+    bool OrbitTickStart();
+    // The pair step, once per tick after Dist is set: extremes, boxes, eccentricity.
+    void OrbitPairStep();
+    // Elapsed time and end of run (tracking/clock.cpp).
+    void TikTok();
+    void ChReset_Click();
+    void Chuser_Click();
+    // Drift file (tracking/drift_file.cpp).
+    void Drifter();
+    void ZeroZapMiDi();
+    void ZeroZapMikm();
+    void ZeroZapMakm();
+    void ZeroZapMaDi();
+    // Physics options panel (ui/physics_panel.cpp).
+    void Cosmos_Click(int Index);
+    void ChspinD_Click();
+    void OpGD_Click(int Index);
+    void HSgrav_Change();
+    void TXGspeed_LostFocus();
+    void TXdark_LostFocus();
+    void TXg_LostFocus(int Index);
+    // Body editor (ui/body_editor.cpp).
+    void SetBody(int Pln);
+    void Asgard();
+    void Bifrost();
+    void Ocean(int Pln);
+    void TXn_LostFocus();
+    void TXn_DblClick();
+    void Hsp_Change(int Index);
+    void Qui_Change();
+    void Opadd_Click(int Index);
+    void TXTp_LostFocus(int Index);
+    void TXran_LostFocus();
+    void CHran_Click();
+    void Command2_Click();
+    void Text3_Change();
+    void Text3_DblClick();
+    void Text4_DblClick();
+    void Text6_DblClick();
+    void Text7_LostFocus();
+    // Status timers and small handlers (ui/status_timers.cpp).
+    void TiF_Timer();
+    void Tr_Timer();
+    void Command1_Click();
+    void ChOrbit_Click();
+    void La_Click(int Index);
+    void LaChirp_Click(int Index);
+    void LaTime_Click();
+    // Web links (ui/web_links.cpp).
+    void CDsr_Click();
+    void CDwww_Click(int Index);
+    void Command3_Click();
+    void ImMoon_Click();
+    void WebBit();
+    // The tick and its models (engine/).
+    void Ti_Timer();
+    double DecayBod(int i, double OrbV, double SpinV);
+    void RotaP(int i);
+    void Mitsu();
+
+private:
+    // Builds the controls from the layout rows (ui/layout.cpp) and connects their events (ui/event_wiring.cpp).
+    void layOutControls();
+    void wireEvents();
+
+    // Private steps of the handlers, each group defined in the file of its subsystem.
+    // -- engine (tick and physics models) --
+    // -- scenarios --
+    // -- tracking --
+    // -- display --
+    // -- ui (panel, editor, status timers, links) --
+
+    toolkit::Platform& platform_;
+    toolkit::Surface surface_;
+};
+
+}  // namespace zephra

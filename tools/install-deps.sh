@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Zephra needs to build, test and run, when any of them is missing.
+set -euo pipefail
+packages=(g++ cmake ninja-build make qt6-base-dev libgl1-mesa-dev libgtest-dev libbenchmark-dev xvfb xauth
+          fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
