@@ -92,7 +92,9 @@ void Control::setFont(FontKind f) {
     touch();
 }
 
-void CommandButton::press() { run(onClick); }
+void CommandButton::press() {
+    run(onClick);
+}
 
 void CheckBox::setValue(int v) {
     if (value_ == v) return;
@@ -170,7 +172,9 @@ void TextBox::setFocus() {
     if (Form* f = form()) f->setFocus(*this);
 }
 
-void TextBox::doubleClick() { run(onDblClick); }
+void TextBox::doubleClick() {
+    run(onDblClick);
+}
 
 void Label::setAlignment(Alignment a) {
     if (alignment_ == a) return;
@@ -184,7 +188,9 @@ void Label::setTransparent(bool v) {
     touch();
 }
 
-void Label::click() { run(onClick); }
+void Label::click() {
+    run(onClick);
+}
 
 void Frame::setBordered(bool v) {
     if (bordered_ == v) return;
@@ -192,7 +198,9 @@ void Frame::setBordered(bool v) {
     touch();
 }
 
-int HScrollBar::clamp(int v) const { return std::clamp(v, std::min(min_, max_), std::max(min_, max_)); }
+int HScrollBar::clamp(int v) const {
+    return std::clamp(v, std::min(min_, max_), std::max(min_, max_));
+}
 
 void HScrollBar::setValue(int v) {
     v = clamp(v);
@@ -229,7 +237,9 @@ void HScrollBar::initRange(int min, int max, int value) {
     touch();
 }
 
-void Image::click() { run(onClick); }
+void Image::click() {
+    run(onClick);
+}
 
 void Shape::setBorderColor(Color c) {
     if (border_ == c) return;
@@ -263,6 +273,8 @@ void Timer::setEnabled(bool v) {
     ++generation_;
 }
 
-void Timer::fire() { run(onTimer); }
+void Timer::fire() {
+    run(onTimer);
+}
 
 }  // namespace zephra::toolkit

@@ -18,7 +18,18 @@ namespace zephra::toolkit {
 
 class Form;
 
-enum class ControlKind { CommandButton, CheckBox, OptionButton, TextBox, Label, Frame, HScrollBar, Image, Shape, Line };
+enum class ControlKind {
+    CommandButton,
+    CheckBox,
+    OptionButton,
+    TextBox,
+    Label,
+    Frame,
+    HScrollBar,
+    Image,
+    Shape,
+    Line
+};
 
 // The handful of faces the window uses; the front end maps them to real fonts.
 enum class FontKind {
@@ -34,7 +45,7 @@ enum class Alignment { Left, Right, Center };
 using Handler = std::function<void()>;
 
 class Control {
-public:
+  public:
     explicit Control(ControlKind kind) : kind_(kind) {}
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -82,10 +93,10 @@ public:
     bool dirty() const { return dirty_; }
     void clearDirty() { dirty_ = false; }
 
-protected:
+  protected:
     void touch();
 
-private:
+  private:
     friend class Form;
     ControlKind kind_;
     Form* form_ = nullptr;
@@ -104,7 +115,7 @@ private:
 };
 
 class CommandButton : public Control {
-public:
+  public:
     CommandButton() : Control(ControlKind::CommandButton) {}
     // Pressing from code (setting its value to true) and a user's press both run Click.
     void press();
@@ -112,7 +123,7 @@ public:
 };
 
 class CheckBox : public Control {
-public:
+  public:
     static constexpr int kUnticked = 0, kTicked = 1, kGreyed = 2;
     CheckBox() : Control(ControlKind::CheckBox) {}
     int value() const { return value_; }
@@ -125,13 +136,13 @@ public:
     void initValue(int v);
     Handler onClick;
 
-private:
+  private:
     int value_ = kUnticked;
 };
 
 // Options of the same container form one group: selecting one deselects the others.
 class OptionButton : public Control {
-public:
+  public:
     OptionButton() : Control(ControlKind::OptionButton) {}
     bool value() const { return value_; }
     // From code or by the user: selects this option; Click runs only for a real change.
@@ -142,12 +153,12 @@ public:
     void initValue(bool v);
     Handler onClick;
 
-private:
+  private:
     bool value_ = false;
 };
 
 class TextBox : public Control {
-public:
+  public:
     TextBox() : Control(ControlKind::TextBox) {}
     const std::string& text() const { return text_; }
     // From code or typed by the user: Change runs when the text changes.
@@ -166,7 +177,7 @@ public:
     Handler onLostFocus;
     Handler onDblClick;
 
-private:
+  private:
     std::string text_;
     bool locked_ = false;
     bool multiLine_ = false;
@@ -174,7 +185,7 @@ private:
 };
 
 class Label : public Control {
-public:
+  public:
     Label() : Control(ControlKind::Label) { setBackColor(kBlack); }
     Alignment alignment() const { return alignment_; }
     void setAlignment(Alignment a);
@@ -183,24 +194,24 @@ public:
     void click();
     Handler onClick;
 
-private:
+  private:
     Alignment alignment_ = Alignment::Left;
     bool transparent_ = false;
 };
 
 class Frame : public Control {
-public:
+  public:
     Frame() : Control(ControlKind::Frame) {}
     bool bordered() const { return bordered_; }
     void setBordered(bool v);
 
-private:
+  private:
     bool bordered_ = true;
 };
 
 // Values outside the range are clamped into it.
 class HScrollBar : public Control {
-public:
+  public:
     HScrollBar() : Control(ControlKind::HScrollBar) {}
     int value() const { return value_; }
     int min() const { return min_; }
@@ -215,33 +226,33 @@ public:
     void initRange(int min, int max, int value);
     Handler onChange;
 
-private:
+  private:
     int clamp(int v) const;
     int value_ = 0, min_ = 0, max_ = 32767, small_ = 1, large_ = 1;
 };
 
 class Image : public Control {
-public:
+  public:
     Image() : Control(ControlKind::Image) {}
     void click();
     Handler onClick;
 };
 
 class Shape : public Control {
-public:
+  public:
     Shape() : Control(ControlKind::Shape) {}
     Color borderColor() const { return border_; }
     Color fillColor() const { return fill_; }
     void setBorderColor(Color c);
     void setFillColor(Color c);
 
-private:
+  private:
     Color border_ = kBlack;
     Color fill_ = kBlack;
 };
 
 class Line : public Control {
-public:
+  public:
     Line() : Control(ControlKind::Line) {}
     int x1() const { return x1_; }
     int y1() const { return y1_; }
@@ -249,13 +260,13 @@ public:
     int y2() const { return y2_; }
     void setEnds(int x1, int y1, int x2, int y2);
 
-private:
+  private:
     int x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
 };
 
 // A window timer: the front end, a test or the batch runner fires it.
 class Timer {
-public:
+  public:
     int interval() const { return interval_; }
     bool enabled() const { return enabled_; }
     void setInterval(int ms);
@@ -266,7 +277,7 @@ public:
     std::uint64_t generation() const { return generation_; }
     Handler onTimer;
 
-private:
+  private:
     int interval_ = 0;
     bool enabled_ = false;
     std::uint64_t generation_ = 0;
@@ -276,7 +287,7 @@ private:
 // exist are registered with the form.
 template <typename T, int N>
 class ControlArray {
-public:
+  public:
     static constexpr int kSize = N;
     T& operator[](int i) {
         assert(i >= 0 && i < N);
@@ -288,7 +299,7 @@ public:
     }
     static constexpr bool inRange(int i) { return i >= 0 && i < N; }
 
-private:
+  private:
     std::array<T, N> items_;
 };
 

@@ -11,7 +11,7 @@ namespace zephra::toolkit {
 // A window of the model: it knows its controls by name and index, which control has the focus, and which
 // controls changed since the front end last mirrored them.
 class Form {
-public:
+  public:
     Form(int clientWidthTwips, int clientHeightTwips)
         : clientWidth_(clientWidthTwips), clientHeight_(clientHeightTwips) {}
     Form(const Form&) = delete;
@@ -43,7 +43,7 @@ public:
     bool anyDirty() const { return !dirty_.empty(); }
     void markDirty(Control& control);
 
-private:
+  private:
     int clientWidth_;
     int clientHeight_;
     bool visible_ = true;

@@ -10,7 +10,7 @@ namespace zephra::toolkit {
 
 // The platform without a screen: it records what would have been shown or opened.
 class HeadlessPlatform : public Platform {
-public:
+  public:
     struct Message {
         std::string text;
         std::string title;
@@ -30,7 +30,7 @@ public:
     std::vector<std::string> urls;
     bool quitRequested = false;
 
-private:
+  private:
     std::string folder_;
     RandomSource random_;
 };

@@ -8,7 +8,7 @@ namespace zephra::toolkit {
 // What the program needs from the machine beyond its windows. The desktop front end implements it with
 // real message boxes and the user's browser; tests and the batch runner use the headless one.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
     // A message box with an OK button; it holds the caller until it is closed.
     virtual void messageBox(std::string_view text, std::string_view title) = 0;

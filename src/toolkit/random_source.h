@@ -6,12 +6,12 @@ namespace zephra::toolkit {
 
 // A small, portable generator (SplitMix64) so that a seed gives the same numbers on every machine.
 class RandomSource {
-public:
+  public:
     void seed(double s);
     // Uniform in [0, 1).
     double next();
 
-private:
+  private:
     std::uint64_t state_ = 0x9E3779B97F4A7C15ull;
 };
 

@@ -10,7 +10,7 @@ namespace zephra::toolkit {
 // The window's drawing surface: a plain pixel buffer addressed in twips (15 twips per pixel), which the front
 // end paints as one image under the controls.
 class Surface {
-public:
+  public:
     static constexpr int kTwipsPerPixel = 15;
     static constexpr int kWidthPixels = 1024;
     static constexpr int kHeightPixels = 768;
@@ -42,7 +42,7 @@ public:
     // Bumped whenever a pixel changes, so a front end repaints only when there is something new.
     std::uint64_t generation() const { return generation_; }
 
-private:
+  private:
     static bool toPixel(double x, double y, int& px, int& py) {
         // Comparisons written so that NaN fails them.
         if (!(x >= 0.0 && x < width() && y >= 0.0 && y < height())) return false;

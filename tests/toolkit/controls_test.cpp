@@ -1,8 +1,9 @@
+#include "toolkit/controls.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "toolkit/surface.h"
 

@@ -1,0 +1,56 @@
+// The tick as the window runs it, against a bare two-body kernel of the same arithmetic as the floor.
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "toolkit/headless_platform.h"
+#include "ui/form_orbit.h"
+
+namespace {
+
+using zephra::FormOrbit;
+
+// Position-first step, pull at the new positions, velocity update: the least a tick can do.
+void BM_BareKernel(benchmark::State& state) {
+    double px[2] = {0, 152093495}, py[2] = {4608, 4608}, vx[2] = {0, 0},
+           vy[2] = {1.3e-8 * 1e7, -0.00439386589 * 1e7};
+    const double gm[2] = {2986.1419014 * 1e14, 2986.1419014 * 1e14 * 3.0402e-6};
+    for (auto _ : state) {
+        for (int i = 0; i < 2; ++i) {
+            px[i] += vx[i];
+            py[i] += vy[i];
+        }
+        const double dx = px[1] - px[0], dy = py[1] - py[0];
+        const double r2 = dx * dx + dy * dy, r = std::sqrt(r2);
+        const double ax = dx / r, ay = dy / r;
+        vx[0] += gm[1] / r2 * ax;
+        vy[0] += gm[1] / r2 * ay;
+        vx[1] -= gm[0] / r2 * ax;
+        vy[1] -= gm[0] / r2 * ay;
+        benchmark::DoNotOptimize(vx);
+        benchmark::DoNotOptimize(vy);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_BareKernel);
+
+// A full tick with every panel written, for a scenario.
+void BM_FullTick(benchmark::State& state) {
+    zephra::toolkit::HeadlessPlatform platform("/tmp");
+    FormOrbit form(platform);
+    form.CDp[static_cast<int>(state.range(0))].press();
+    for (auto _ : state) {
+        if (!form.Ti.enabled()) {
+            state.PauseTiming();
+            form.CDp[static_cast<int>(state.range(0))].press();
+            state.ResumeTiming();
+        }
+        form.Ti_Timer();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+// 10 Newton, 11 General and Special Relativity, 13 black holes at the finest time scale, 31 gas clouds.
+BENCHMARK(BM_FullTick)->Arg(10)->Arg(11)->Arg(13)->Arg(31);
+
+}  // namespace
