@@ -1,0 +1,40 @@
+#pragma once
+
+// Numbers as the window reads and writes them. Every panel, text box and the drift file go through these,
+// so that a number looks the same wherever it appears.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zephra::toolkit {
+
+// The lenient parse: the leading number of the text (blanks before it allowed, "1.5e3", ".5", "-2abc"),
+// 0 when the text does not begin with one. Never fails; a number too large for a double reads as 0.
+double leadingNumber(std::string_view text);
+
+// The strict conversion: the whole text (blanks around it allowed) must be one finite number.
+std::optional<double> strictNumber(std::string_view text);
+
+// Plain number text: up to 15 significant digits, no trailing zeros or point, "-" for negatives, no blank;
+// exponent notation ("1.5E+20", "2E-18") when fixed notation would need more than 15 digits.
+std::string numberText(double x);
+
+// The plain number text with one leading blank when x is not negative.
+std::string signedNumberText(double x);
+
+// x rendered with a digit pattern: "0" a mandatory digit, "." the decimal point, other characters (blanks)
+// copied. The decimals after the point fix the rounding (halves away from zero); the zeros before it the
+// minimum count of integer digits. Non-finite values give their plain text.
+std::string formatNumber(double x, std::string_view pattern);
+
+// The greatest whole number not above x.
+double intPart(double x);
+
+// The 16-bit conversion, halves to the even neighbour; empty when the result would not fit.
+std::optional<std::int16_t> toInt16(double x);
+// The same, clamped into -32768..32767 (NaN gives 0).
+std::int16_t clampToInt16(double x);
+
+}  // namespace zephra::toolkit

@@ -1,0 +1,129 @@
+#include "toolkit/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace zephra::toolkit {
+namespace {
+
+TEST(LeadingNumber, TakesTheLeadingNumberOrZero) {
+    struct Row {
+        const char* text;
+        double value;
+    };
+    const Row rows[] = {
+        {"42", 42},
+        {"  -2.5abc", -2.5},
+        {".5", 0.5},
+        {"1.5e3", 1500},
+        {"1.5E-2x", 0.015},
+        {"7e", 7},
+        {"7e+", 7},
+        {"abc", 0},
+        {"", 0},
+        {"-", 0},
+        {".", 0},
+        {"+3", 3},
+        {"1e999", 0},
+        {"12 34", 12},
+        {"0.0009555", 0.0009555},
+        {"406700.", 406700},
+    };
+    for (const Row& row : rows) EXPECT_EQ(leadingNumber(row.text), row.value) << row.text;
+}
+
+TEST(StrictNumber, AcceptsOnlyAWholeFiniteNumber) {
+    EXPECT_EQ(strictNumber(" 15 "), 15.0);
+    EXPECT_EQ(strictNumber("-1.25e2"), -125.0);
+    for (const char* bad : {"", " ", "15ms", "abc", "1e999", "1.2.3", "--1", "e5"})
+        EXPECT_FALSE(strictNumber(bad).has_value()) << bad;
+}
+
+TEST(NumberText, FifteenSignificantDigitsFixedWhereTheyFit) {
+    struct Row {
+        double value;
+        const char* text;
+    };
+    const Row rows[] = {
+        {0, "0"},
+        {-0.0, "0"},
+        {1, "1"},
+        {-2.5, "-2.5"},
+        {384400, "384400"},
+        {0.0009555, "0.0009555"},
+        {1.0 / 3, "0.333333333333333"},
+        {2.0 / 3, "0.666666666666667"},
+        {123456789012345, "123456789012345"},
+        {999999999999999, "999999999999999"},
+        {1e15, "1E+15"},
+        {1.5e20, "1.5E+20"},
+        {-1234567890123456789.0, "-1.23456789012346E+18"},
+        {0.1 + 0.2, "0.3"},
+        {1.5e-7, "0.00000015"},
+        {1.23456789e-10, "1.23456789E-10"},
+        {2e-18, "2E-18"},
+        {1e-100, "1E-100"},
+        {5360000000, "5360000000"},
+        {1.98855e30, "1.98855E+30"},
+    };
+    for (const Row& row : rows) EXPECT_EQ(numberText(row.value), row.text) << row.text;
+    EXPECT_EQ(numberText(std::numeric_limits<double>::quiet_NaN()), "NaN");
+}
+
+TEST(NumberText, SignedFormLeadsWithABlankUnlessNegative) {
+    EXPECT_EQ(signedNumberText(12), " 12");
+    EXPECT_EQ(signedNumberText(0), " 0");
+    EXPECT_EQ(signedNumberText(-0.5), "-0.5");
+}
+
+TEST(FormatNumber, PatternsFixDecimalsAndLeadingZeros) {
+    struct Row {
+        double value;
+        const char* pattern;
+        const char* text;
+    };
+    const Row rows[] = {
+        {3.14159, "0.00", "3.14"},
+        {2.5, "0", "3"},
+        {-2.5, "0", "-3"},
+        {0.125, "0.00", "0.13"},
+        {1.005, "0.00", "1.01"},  // the 15-digit decimal form 1.00500000000000 rounds up
+        {-0.001, "0.00", "-0.00"},
+        {0.5, ".00", ".50"},
+        {7, "000.0", "007.0"},
+        {12345, "00", "12345"},
+        {384400, "00000000000000.00000000000000", "00000000384400.00000000000000"},
+        {9.9999, "0.00", "10.00"},
+        {0.999, "0", "1"},
+        {0.4, "0", "0"},
+        {0, "0.000", "0.000"},
+        {12.5, "  0.0", "  12.5"},
+        {1.5, "0 0", "0 2"},
+        {1e20, "0", "100000000000000000000"},
+        {0.00000000123456, "0.00000000000000", "0.00000000123456"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(formatNumber(row.value, row.pattern), row.text) << row.value << " " << row.pattern;
+}
+
+TEST(WholeNumbers, IntFloorsAndSixteenBitRoundsHalvesToEven) {
+    EXPECT_EQ(intPart(2.7), 2);
+    EXPECT_EQ(intPart(-2.2), -3);
+    EXPECT_EQ(toInt16(2.5), 2);
+    EXPECT_EQ(toInt16(3.5), 4);
+    EXPECT_EQ(toInt16(-2.5), -2);
+    EXPECT_EQ(toInt16(-3.5), -4);
+    EXPECT_EQ(toInt16(2.4999), 2);
+    EXPECT_EQ(toInt16(32767.4), 32767);
+    EXPECT_FALSE(toInt16(32767.5).has_value());
+    EXPECT_EQ(toInt16(-32768.5), -32768);
+    EXPECT_FALSE(toInt16(std::nan("")).has_value());
+    EXPECT_EQ(clampToInt16(1e9), 32767);
+    EXPECT_EQ(clampToInt16(-1e9), -32768);
+    EXPECT_EQ(clampToInt16(std::nan("")), 0);
+}
+
+}  // namespace
+}  // namespace zephra::toolkit
