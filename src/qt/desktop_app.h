@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "qt/event_gate.h"
+#include "qt/form_window.h"
+#include "qt/timer_drive.h"
+#include "toolkit/platform.h"
+#include "ui/form_orbit.h"
+
+namespace zephra::qt {
+
+// The desktop program: the window model, its two windows and its three timers, joined by one event gate.
+// Every user action and timer period is one model event; after each, both windows mirror what changed and
+// the timers follow the model's.
+class DesktopApp {
+  public:
+    explicit DesktopApp(toolkit::Platform& platform);
+    ~DesktopApp();
+
+    // Shows the windows the model has visible.
+    void show();
+
+    FormOrbit& model() { return *model_; }
+    FormWindow& mainWindow() { return *mainWindow_; }
+    FormWindow& farewellWindow() { return *farewellWindow_; }
+    TimerDrive& runTimer() { return *runTimer_; }
+
+  private:
+    void afterEvent();
+
+    toolkit::Platform& platform_;
+    std::unique_ptr<FormOrbit> model_;
+    EventGate gate_;
+    std::unique_ptr<FormWindow> mainWindow_;
+    std::unique_ptr<FormWindow> farewellWindow_;
+    std::unique_ptr<TimerDrive> runTimer_, blinkTimer_, startTimer_;
+};
+
+}  // namespace zephra::qt

@@ -1,0 +1,34 @@
+#include "qt/form_window.h"
+
+#include <QCloseEvent>
+#include <QPalette>
+
+namespace zephra::qt {
+
+namespace {
+constexpr int kTwipsPerPixel = 15;
+}
+
+FormWindow::FormWindow(toolkit::Form& form, EventGate& gate, WindowLook look, const toolkit::Surface* surface)
+    : form_(form) {
+    setFixedSize(form.clientWidth() / kTwipsPerPixel, form.clientHeight() / kTwipsPerPixel);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+    // Created before the controls' widgets, so it lies under all of them.
+    if (surface) surfaceView_ = new SurfaceView(*surface, this);
+    mirror_ = std::make_unique<WindowMirror>(form, *this, gate, std::move(look));
+}
+
+void FormWindow::mirrorChanges() {
+    mirror_->mirrorChanges();
+    if (form_.visible() != isVisible()) setVisible(form_.visible());
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (onClose) onClose();
+}
+
+}  // namespace zephra::qt

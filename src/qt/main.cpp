@@ -1,0 +1,15 @@
+// Zephra: a binary pair of bodies under Newtonian gravity, on the desktop.
+
+#include <QApplication>
+
+#include "qt/desktop_app.h"
+#include "qt/qt_platform.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    zephra::qt::QtPlatform platform;
+    zephra::qt::DesktopApp app(platform);
+    platform.setDialogParent(&app.mainWindow());
+    app.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+namespace zephra::qt {
+
+inline QString toQString(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace zephra::qt

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <cstdint>
+
+#include "qt/event_gate.h"
+#include "toolkit/controls.h"
+
+namespace zephra::qt {
+
+// A QTimer that follows one model timer: same interval, running while the model timer is enabled. Each
+// period fires the model timer through the gate, so a tick never runs inside another handler (a period that
+// falls inside a message box's event loop is simply skipped).
+class TimerDrive : public QObject {
+  public:
+    TimerDrive(toolkit::Timer& timer, EventGate& gate, QObject* parent = nullptr);
+
+    // Brings a changed interval or state of the model timer to the QTimer.
+    void sync();
+    bool running() const { return qtimer_.isActive(); }
+
+  private:
+    void period();
+
+    toolkit::Timer& timer_;
+    EventGate& gate_;
+    QTimer qtimer_;
+    std::uint64_t syncedGeneration_ = ~std::uint64_t{0};
+};
+
+}  // namespace zephra::qt

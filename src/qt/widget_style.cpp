@@ -1,0 +1,47 @@
+#include "qt/widget_style.h"
+
+#include <QPalette>
+
+namespace zephra::qt {
+
+namespace {
+QFont face(const char* family, int pixelSize, bool bold, QFont::StyleHint hint) {
+    QFont f(QString::fromLatin1(family));
+    f.setStyleHint(hint);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+}  // namespace
+
+QFont fontFor(toolkit::FontKind kind) {
+    // 1 pt is 4/3 pixel at 96 dpi: 6.75 pt -> 9 px, 8.25 pt -> 11 px, 12 pt -> 16 px.
+    switch (kind) {
+        case toolkit::FontKind::Caption:
+            return face("DejaVu Serif", 9, false, QFont::Serif);
+        case toolkit::FontKind::Scenario:
+            return face("DejaVu Serif", 16, true, QFont::Serif);
+        case toolkit::FontKind::Numeric:
+            return face("DejaVu Sans Mono", 11, false, QFont::Monospace);
+        case toolkit::FontKind::SansBold:
+            return face("DejaVu Sans", 11, true, QFont::SansSerif);
+        case toolkit::FontKind::Verdana:
+            return face("DejaVu Sans", 16, true, QFont::SansSerif);
+    }
+    return face("DejaVu Serif", 9, false, QFont::Serif);
+}
+
+QColor toQColor(toolkit::Color c) {
+    return QColor(toolkit::redOf(c), toolkit::greenOf(c), toolkit::blueOf(c));
+}
+
+void applyColors(QWidget& widget, toolkit::Color fore, toolkit::Color back, bool fillBackground) {
+    QPalette pal = widget.palette();
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        pal.setColor(role, toQColor(fore));
+    for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) pal.setColor(role, toQColor(back));
+    widget.setPalette(pal);
+    widget.setAutoFillBackground(fillBackground);
+}
+
+}  // namespace zephra::qt
