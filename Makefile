@@ -1,7 +1,7 @@
 # Thin wrappers around the CMake presets. Each target installs missing Debian packages first.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run test test-debug bench torture format clean
+.PHONY: deps run test test-debug bench torture fuzz format clean
 
 deps:
 	@tools/install-deps.sh
@@ -26,6 +26,20 @@ bench: deps
 	cmake --preset bench
 	cmake --build build/bench -j $(JOBS)
 	build/bench/bench/zephra_bench
+
+# A long random session per seed (ten million events each) on the optimised build.
+torture: deps build/release/build.ninja
+	cmake --build build/release -j $(JOBS) --target zephra_torture_tests
+	ZEPHRA_TORTURE_EVENTS=$${EVENTS:-10000000} build/release/tests/zephra_torture_tests
+
+# The libFuzzer targets, built with clang: build/fuzz/fuzz/number_text_fuzz and event_fuzz.
+fuzz:
+	@tools/install-deps.sh clang
+	cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DZEPHRA_QT=OFF -DZEPHRA_SANITIZE=ON -DZEPHRA_FUZZ=ON
+	cmake --build build/fuzz -j $(JOBS) --target number_text_fuzz event_fuzz
+	build/fuzz/fuzz/number_text_fuzz -max_total_time=$${SECONDS_PER_FUZZER:-60}
+	build/fuzz/fuzz/event_fuzz -max_total_time=$${SECONDS_PER_FUZZER:-60}
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -70,6 +70,9 @@ TEST(NumberText, FifteenSignificantDigitsFixedWhereTheyFit) {
     };
     for (const Row& row : rows) EXPECT_EQ(numberText(row.value), row.text) << row.text;
     EXPECT_EQ(numberText(std::numeric_limits<double>::quiet_NaN()), "NaN");
+    // The largest doubles round beyond the range in 15 digits: their text is refused when read back.
+    EXPECT_EQ(numberText(-std::numeric_limits<double>::max()), "-1.79769313486232E+308");
+    EXPECT_FALSE(strictNumber("-1.79769313486232E+308").has_value());
 }
 
 TEST(NumberText, SignedFormLeadsWithABlankUnlessNegative) {
