@@ -108,6 +108,7 @@ struct SimState {
     double PrevTimeFac = 0;     // TimeFac before the last time-scale change
     float TimeScaleIdx = 0;     // time option in force, 0..17
     std::string TimeRateLog;    // time-scale changes not yet written to the drift file
+    std::string RateText = "15";  // last accepted text of the interval box, ms (the window opens at 15)
 
     // Status.
     float EndCode = 0;       // 66 left screen, 67 left range, 77 impact, 99 error limit; 55 and 11 passing

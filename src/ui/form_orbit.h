@@ -232,7 +232,15 @@ private:
     // -- scenarios --
     // -- tracking --
     // -- display --
+    // Gives a time or distance option the selected or the plain colours, as it stands now.
+    void paintScaleOption(OptionButton& option);
+    // Sets the run timer from an interval in ms (NaN when the box holds no number); a value that is no
+    // whole number of 0..2147483647 ms (0: as fast as the machine allows) is refused: the box gets its last
+    // accepted text back and LaChirp(1) says why.
+    bool setRunInterval(double ms);
     // -- ui (panel, editor, status timers, links) --
+    // The body number of the editor, kept inside the screen arrays (bodies 0..2).
+    int editedBody() const;
 
     toolkit::Platform& platform_;
     toolkit::Surface surface_;
