@@ -1,18 +1,109 @@
+// Display options around the orbit drawing: repair of the recorded path, body display mode, event-horizon
+// radii, clearing, and the body-size boxes.
+
+#include <algorithm>
+
+#include "toolkit/number_text.h"
 #include "ui/form_orbit.h"
 
-// Placeholder definitions, replaced by the subsystem's implementation.
 namespace zephra {
 
-void FormOrbit::CDrepair_Click() {}
-void FormOrbit::Chauto_Click() {}
-void FormOrbit::Chboo_Click() {}
-void FormOrbit::ChHit_Click() {}
-void FormOrbit::Chon_Click() {}
-void FormOrbit::Chdetails_Click() {}
-void FormOrbit::Command4_Click() {}
-void FormOrbit::Text1_LostFocus() {}
+namespace {
+// A body-size box: the nearest 16-bit whole number of its leading number, at least 1.
+std::int16_t bodySize(const TextBox& box) {
+    return std::max<std::int16_t>(1, toolkit::clampToInt16(toolkit::leadingNumber(box.text())));
+}
+}  // namespace
+
+void FormOrbit::CDrepair_Click() {
+    if (st.KmPerTwip == 0) return;
+    const int n = st.Iters < kHistoryWrap ? static_cast<int>(std::max(0.0, st.Iters)) : kHistoryWrap;
+    const bool alternate = Chalt.ticked();
+    for (int s = 0; s <= n; ++s) {
+        for (int i = 1; i <= 2; ++i) {
+            const double bx = st.BufX(s, i), by = st.BufY(s, i);
+            if (bx == 0 || by == 0) continue;  // never written
+            const double x = bx / st.KmPerTwip + st.OrgX;
+            const double y = by / st.KmPerTwip + st.OrgY;
+            if (!alternate) {
+                surface().setPoint(x, y, LaLim[i].foreColor());
+            } else if (const float shade = st.BufShade(s, i); shade == 3) {
+                surface().setPoint(x, y, LaDark[i].foreColor());
+            } else if (shade == 2) {
+                surface().setPoint(x, y, LaLim[i].foreColor());
+            }
+        }
+    }
+}
+
+void FormOrbit::Chboo_Click() {
+    if (Chboo.ticked()) {
+        st.BodyDraw = 8;
+        La[3].setToolTip("Bodies with radius");
+    } else {
+        st.BodyDraw = 7;
+        La[3].setToolTip("Orbit line only, no body");
+        surface().clear();
+    }
+    Chauto.setValue(CheckBox::kUnticked);
+}
+
+void FormOrbit::Chauto_Click() {
+    if (Chauto.ticked()) st.BodyDraw = 8;
+}
+
+void FormOrbit::Horizon() {
+    for (int i = 1; i <= 2; ++i) {
+        if (st.Mass[i] > 2.6) {
+            const double r = toolkit::leadingNumber(TXschwarz.text()) * st.Mass[i];
+            TXrad[i].setText(toolkit::formatNumber(r, "0.00"));
+        }
+    }
+}
+
+void FormOrbit::Command4_Click() {
+    surface().clear();
+}
+
+void FormOrbit::ChHit_Click() {
+    if (ChHit.ticked()) {
+        ChHit.setCaption("End if objects collide");
+        ChHit.setToolTip("If the objects impact, end scenario.");
+    } else {
+        ChHit.setCaption("Gaseous interaction");
+        ChHit.setToolTip("Objects may pass through each other or slightly resist each other.");
+    }
+}
+
+void FormOrbit::Chon_Click() {
+    // The body number is kept inside the arrays.
+    const int n = std::clamp<int>(toolkit::clampToInt16(toolkit::leadingNumber(TXTOden.text())), 0, 9);
+    if (Chon.ticked()) {
+        st.BodyOff[n] = 1;
+        Chon.setForeColor(TXerr.foreColor());
+        Chon.setCaption("Object OFF");
+    } else {
+        st.BodyOff[n] = 0;
+        Chon.setForeColor(TXTOden.foreColor());
+        Chon.setCaption("Object ON");
+    }
+    Chon.setToolTip("Turn the planet or star on, or switch it off.");
+}
+
+void FormOrbit::Chdetails_Click() {
+    Frame4.setVisible(Chdetails.ticked());
+}
+
+void FormOrbit::Text1_LostFocus() {
+    st.MinorRad = bodySize(Text1);
+    Text1.setText(toolkit::numberText(st.MinorRad));
+}
+
+void FormOrbit::Text5_LostFocus() {
+    Text5.setText(toolkit::numberText(bodySize(Text5)));
+}
+
+// The crust volatility is read where it is used; leaving the box changes nothing.
 void FormOrbit::Text4_LostFocus() {}
-void FormOrbit::Text5_LostFocus() {}
-void FormOrbit::Horizon() {}
 
 }  // namespace zephra

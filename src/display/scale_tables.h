@@ -1,11 +1,9 @@
 #pragma once
 
-// The time and distance scales of the window, and the colours that mark the chosen one.
+// The time and distance scales of the window.
 
 #include <array>
 #include <string_view>
-
-#include "toolkit/color.h"
 
 namespace zephra {
 
@@ -77,11 +75,5 @@ inline constexpr std::array<DistanceScale, kDistanceScales> kDistanceScaleTable{
     detail::centred("1 px = 30mkm", 2000000.0, 2.000003, 2.465),
     detail::centred("1 px = 300mkm", 20000000.0, 2.0000003, 2.465),
 }};
-
-// Scale options: plain, and the chosen one standing out.
-inline constexpr toolkit::Color kScaleOptionFore = toolkit::rgb(96, 96, 96);
-inline constexpr toolkit::Color kScaleOptionBack = toolkit::rgb(16, 8, 0);
-inline constexpr toolkit::Color kChosenScaleFore = toolkit::rgb(255, 255, 0);
-inline constexpr toolkit::Color kChosenScaleBack = toolkit::rgb(64, 16, 0);
 
 }  // namespace zephra

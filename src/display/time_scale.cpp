@@ -6,6 +6,7 @@
 
 #include "display/scale_tables.h"
 #include "toolkit/number_text.h"
+#include "ui/colour_pairs.h"
 #include "ui/form_orbit.h"
 
 namespace zephra {
@@ -16,8 +17,8 @@ constexpr const char* kPresetRates[] = {nullptr, "500", "75", "15"};
 }  // namespace
 
 void FormOrbit::paintScaleOption(OptionButton& option) {
-    option.setForeColor(option.value() ? kChosenScaleFore : kScaleOptionFore);
-    option.setBackColor(option.value() ? kChosenScaleBack : kScaleOptionBack);
+    option.setForeColor(option.value() ? kChosenScaleFore : kPlainFore);
+    option.setBackColor(option.value() ? kChosenScaleBack : kPlainBack);
 }
 
 void FormOrbit::Optime_Click(int Index) {
