@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "toolkit/headless_platform.h"
+#include "ui/form_orbit.h"
+
+namespace zephra {
+namespace {
+
+class PhysicsPanel : public ::testing::Test {
+  protected:
+    toolkit::HeadlessPlatform platform;
+    FormOrbit form{platform};
+
+    void type(TextBox& box, const char* text, void (FormOrbit::*leave)()) {
+        box.setText(text);
+        (form.*leave)();
+    }
+};
+
+TEST_F(PhysicsPanel, NewtonsGravityCanOnlyBeGreyed) {
+    form.Cosmos[0].initValue(CheckBox::kTicked);
+    form.LaCosmo[3].setVisible(true);
+    form.Cosmos[0].click();
+    EXPECT_EQ(form.Cosmos[0].value(), CheckBox::kGreyed);
+    EXPECT_FALSE(form.LaCosmo[3].visible());
+    EXPECT_TRUE(form.LaCosmo[0].visible());
+    EXPECT_EQ(form.LaCosmo[0].left(), 60);
+    EXPECT_EQ(form.LaCosmo[0].top(), 60);
+}
+
+TEST_F(PhysicsPanel, AnyOptionResetsTheDelayPanelWhileGeneralRelativityIsOff) {
+    form.TXGspeed.setText("3");
+    form.TXerr.setText("12.0");
+    form.Cosmos[1].setValue(CheckBox::kTicked);
+    EXPECT_EQ(form.TXerr.text(), "~");
+    EXPECT_EQ(form.TXitd.text(), "~");
+    EXPECT_EQ(form.TXGspeed.text(), "0");
+    EXPECT_EQ(form.HSgrav.value(), 0);
+    EXPECT_EQ(form.LaChirp[2].caption(),
+              "General Relativity is currently not active See 'Physical Cosmology' options.");
+}
+
+TEST_F(PhysicsPanel, GeneralRelativityStartsAtLightSpeedUnlessASpeedIsSet) {
+    form.HSgrav.initRange(0, 10, 0);
+    form.st.BufPos = 500;
+    form.Cosmos[3].setValue(CheckBox::kTicked);
+    EXPECT_EQ(form.st.BufPos, 1);
+    EXPECT_EQ(form.TXGspeed.text(), "1");
+    EXPECT_EQ(form.HSgrav.value(), 1);
+    EXPECT_EQ(form.LaChirp[2].caption(), "Information regarding gravity delay may appear here.");
+
+    form.Cosmos[3].setValue(CheckBox::kUnticked);
+    form.TXGspeed.setText("2.5");
+    form.Cosmos[3].setValue(CheckBox::kTicked);
+    EXPECT_EQ(form.TXGspeed.text(), "2.5");
+
+    // Moving the bar from 0 switches the delay on.
+    form.Cosmos[3].setValue(CheckBox::kUnticked);
+    form.HSgrav.setValue(4);
+    EXPECT_EQ(form.Cosmos[3].value(), CheckBox::kTicked);
+    EXPECT_EQ(form.TXGspeed.text(), "4");
+}
+
+TEST_F(PhysicsPanel, SpeedOfGravityBoxKeepsTheBarInStep) {
+    form.HSgrav.initRange(0, 10, 0);
+    form.Cosmos[3].initValue(CheckBox::kTicked);
+    struct Row {
+        const char* typed;
+        const char* shown;
+        bool barVisible;
+        int bar;
+    };
+    const Row rows[] = {{"2.50", "2.5", false, 0},
+                        {"4", "4", true, 4},
+                        {"12", "12", false, 4},
+                        {"-3", "1", true, 1},
+                        {"abc", "0", true, 0}};
+    for (const Row& row : rows) {
+        type(form.TXGspeed, row.typed, &FormOrbit::TXGspeed_LostFocus);
+        EXPECT_EQ(form.TXGspeed.text(), row.shown) << row.typed;
+        EXPECT_EQ(form.HSgrav.visible(), row.barVisible) << row.typed;
+        EXPECT_EQ(form.HSgrav.value(), row.bar) << row.typed;
+    }
+}
+
+TEST_F(PhysicsPanel, GravityBoxesStayInTheirLimits) {
+    form.TXg[0].setText("0.5");
+    form.TXg[1].setText("3");
+    form.TXg_LostFocus(0);
+    EXPECT_EQ(form.TXg[0].text(), "1");
+    EXPECT_EQ(form.st.Mass[0], 1);
+    EXPECT_EQ(form.st.Mass[1], 3);
+    form.TXg[2].setText("3");
+    form.TXg_LostFocus(2);
+    EXPECT_EQ(form.TXg[2].text(), "2.6");
+    form.TXg[2].setText("0.1");
+    form.TXg_LostFocus(2);
+    EXPECT_EQ(form.TXg[2].text(), "0.4");
+    form.TXg[2].setText("2");
+    form.TXg_LostFocus(2);
+    EXPECT_EQ(form.TXg[2].text(), "2");
+}
+
+TEST_F(PhysicsPanel, BounceAndDarkCloudFillInTheirDefaults) {
+    form.Cosmos[5].setValue(CheckBox::kTicked);
+    EXPECT_EQ(form.TXyield.text(), "0.001");
+    EXPECT_EQ(form.TXSpinTransfer.text(), "0.085");
+    form.TXdark.setText("0.5");
+    form.Cosmos[4].setValue(CheckBox::kTicked);
+    EXPECT_EQ(form.TXdark.text(), "0.5");
+    form.Cosmos[4].setValue(CheckBox::kUnticked);
+    form.TXdark.setText("");
+    form.Cosmos[4].setValue(CheckBox::kTicked);
+    EXPECT_EQ(form.TXdark.text(), "0.0004");
+}
+
+TEST_F(PhysicsPanel, SpinDataWarnsExceptInTheSpinScenarios) {
+    form.st.ScenarioNo = 3;
+    form.ChspinD.setValue(CheckBox::kTicked);
+    EXPECT_TRUE(form.TXspin[1].visible());
+    EXPECT_TRUE(form.Label5[15].visible());
+    EXPECT_EQ(form.LaChirp[1].caption(),
+              "Rotation data is not relevant nor accurate in most scenarios for Zephra.");
+    form.ChspinD.setValue(CheckBox::kUnticked);
+    EXPECT_FALSE(form.TXspinC[2].visible());
+    form.st.ScenarioNo = 16;
+    form.ChspinD.setValue(CheckBox::kTicked);
+    EXPECT_EQ(form.LaChirp[1].caption(), "Scenario information may appear here.");
+}
+
+}  // namespace
+}  // namespace zephra
