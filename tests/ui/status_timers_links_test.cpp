@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include "toolkit/headless_platform.h"
+#include "ui/form_orbit.h"
+#include "ui/web_site.h"
+
+namespace zephra {
+namespace {
+
+class StatusTimers : public ::testing::Test {
+  protected:
+    StatusTimers() {
+        form.st.MaxScenarioBtn = 37;
+        form.st.IntroTicks = 0;
+        form.Label7.setForeColor(toolkit::rgb(255, 255, 0));
+        form.TXGspeed.setBackColor(toolkit::rgb(128, 64, 32));
+        form.TXTOden.setBackColor(toolkit::rgb(32, 24, 0));
+        form.TXw[2].setForeColor(toolkit::rgb(128, 255, 128));
+    }
+    void ticks(int n) {
+        for (int i = 0; i < n; ++i) form.Tr_Timer();
+    }
+    toolkit::HeadlessPlatform platform;
+    FormOrbit form{platform};
+};
+
+TEST_F(StatusTimers, StartUpTimerCountsTheSeedAndSweepsTheButtons) {
+    ticks(1);
+    EXPECT_EQ(form.TXran.text(), "1");
+    ticks(9);
+    EXPECT_EQ(form.CDp[1].backColor(), toolkit::rgb(255, 255, 0));
+    ticks(10);
+    EXPECT_EQ(form.CDp[2].backColor(), toolkit::rgb(255, 255, 0));
+    ticks(370 - 20);
+    EXPECT_EQ(form.CDp[37].backColor(), toolkit::rgb(255, 255, 0));
+    ticks(10);  // one step past the last button: it goes dark
+    EXPECT_EQ(form.CDp[37].backColor(), toolkit::rgb(128, 64, 32));
+}
+
+TEST_F(StatusTimers, SeedWrapsAndNewtonIsGreyedAfterTwoThousandTicks) {
+    form.Cosmos[0].initValue(CheckBox::kUnticked);
+    ticks(2000);
+    EXPECT_EQ(form.Cosmos[0].value(), CheckBox::kGreyed);
+    form.st.IntroTicks = 32000;
+    ticks(1);
+    EXPECT_EQ(form.st.IntroTicks, -32000);
+    EXPECT_EQ(form.TXran.text(), "-32000");
+}
+
+TEST_F(StatusTimers, MarkerBlinksInTheColourOfTheBodyType) {
+    form.TxTyp.setText("3");
+    form.Shark.setBorderColor(toolkit::rgb(32, 24, 0));
+    form.TiF_Timer();
+    EXPECT_EQ(form.Shark.borderColor(), toolkit::rgb(128, 255, 128));
+    EXPECT_EQ(form.Shark.fillColor(), toolkit::kBlack);
+    EXPECT_EQ(form.La[16].caption(), "Planet Type");
+    form.TiF_Timer();
+    EXPECT_EQ(form.Shark.borderColor(), toolkit::rgb(32, 24, 0));
+    EXPECT_EQ(form.Shark.fillColor(), toolkit::rgb(128, 128, 128));
+    form.TxTyp.setText("1");
+    form.TiF_Timer();
+    EXPECT_EQ(form.Shark.borderColor(), toolkit::rgb(255, 191, 0));
+    EXPECT_EQ(form.La[16].caption(), "Star Type");
+}
+
+TEST_F(StatusTimers, SmallHandlers) {
+    form.LaChirp[0].setVisible(true);
+    form.LaChirp[1].setVisible(true);
+    form.LaChirp[0].click();
+    form.LaChirp[1].click();
+    EXPECT_FALSE(form.LaChirp[0].visible());
+    EXPECT_TRUE(form.LaChirp[1].visible());
+
+    form.st.ElapsedDays = 5;
+    form.st.ElapsedSec = 7;
+    form.LaTime.click();
+    EXPECT_EQ(form.st.ElapsedDays, 0);
+    EXPECT_EQ(form.st.ElapsedSec, 0);
+
+    form.CHac.initValue(CheckBox::kTicked);
+    form.ChOrbit.setValue(CheckBox::kTicked);
+    EXPECT_EQ(form.CHac.value(), CheckBox::kUnticked);
+
+    form.Text1.setText("75");
+    form.La[2].click();
+    EXPECT_EQ(form.Text5.text(), "75");
+}
+
+TEST_F(StatusTimers, LeavingShowsTheFarewellWhoseCrossesEndTheProgram) {
+    form.Command1.press();
+    EXPECT_FALSE(form.visible());
+    EXPECT_TRUE(form.Farewell.visible());
+    form.Farewell.Command2[1].press();
+    EXPECT_TRUE(platform.quitRequested);
+}
+
+TEST(WebLinks, EveryLinkOpensItsPageOfTheSite) {
+    toolkit::HeadlessPlatform platform;
+    FormOrbit form(platform);
+    for (int i = 0; i <= 5; ++i) form.CDwww[i].press();
+    form.Command3.press();
+    form.ImMoon.click();
+    form.Farewell.Command1.press();
+    form.Farewell.Picture1.click();
+    const std::string base(kWebSiteBase);
+    const std::vector<std::string> expected = {
+        base + "/relativity-revised.htm",
+        base + "/relativity/gravitational-waves+general-relativity.htm",
+        base + "/quantum-gravity.htm",
+        base,
+        base + "/simulator/relativity-orbit-solar-system.htm",
+        base + "/LIGO/analysis-gw150914.htm",
+        base + "/simulator/zephra.htm",
+        base + "/simulator/zephra.htm",
+        base + "/",
+        base + "/orvane/faster-than-light-drive.htm",
+    };
+    EXPECT_EQ(platform.urls, expected);
+    EXPECT_EQ(form.Farewell.Command1.caption(), "visit zephra.example.org");
+
+    form.st.SrDiffText = "0.1 0.2";
+    form.CDsr.press();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "0.1 0.2");
+    EXPECT_EQ(platform.messages[0].title, "Velocity changes as a proportion of the velocity of light:");
+}
+
+}  // namespace
+}  // namespace zephra
