@@ -1,13 +1,122 @@
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "toolkit/number_text.h"
+#include "tracking/number_tidier.h"
 #include "ui/form_orbit.h"
 
-// Placeholder definitions, replaced by the subsystem's implementation.
+// The window's start-up constants and the orbit recorder: one record per orbit of the main pair in
+// data-drift.txt, with 14 decimals so that drifts of metres per orbit show.
 namespace zephra {
 
-void FormOrbit::Form_Load() {}
-void FormOrbit::Drifter() {}
-void FormOrbit::ZeroZapMiDi() {}
-void FormOrbit::ZeroZapMikm() {}
-void FormOrbit::ZeroZapMakm() {}
-void FormOrbit::ZeroZapMaDi() {}
+using toolkit::formatNumber;
+using toolkit::numberText;
+using toolkit::signedNumberText;
+
+namespace {
+
+constexpr const char* kDistancePattern = "  00000000000000.00000000000000";
+constexpr const char* kDriftPattern = "00000000000000.00000000000000";
+const std::string kRule(79, '_');
+
+// A drift keeps the width of a negative one: the "-" of a negative value, a trailing blank otherwise.
+std::string driftRaw(double drift) {
+    return formatNumber(drift, kDriftPattern) + (drift < 0 ? "" : " ");
+}
+
+// Writes the lines with CR LF ends, replacing or extending the file. Empty on success, else the reason.
+std::string writeLines(const std::string& path, bool replace, const std::vector<std::string>& lines) {
+    errno = 0;
+    std::ofstream file(path, std::ios::binary | (replace ? std::ios::trunc : std::ios::app));
+    if (!file) return errno != 0 ? std::strerror(errno) : "cannot be opened";
+    for (const std::string& line : lines) file << line << "\r\n";
+    file.close();
+    if (!file) return errno != 0 ? std::strerror(errno) : "write failed";
+    return {};
+}
+
+}  // namespace
+
+void FormOrbit::Form_Load() {
+    st.TwoPi = kTwoPi;
+    st.PiVal = kPi;
+    st.LightC = kLightC;
+    FraMil.setLeft(105);
+    FrameGD.setLeft(0);
+    FrameGD.setTop(0);
+    st.KgFactor = 10 / kSolarMassKg;
+    st.PrevTimeFac = 1.0;
+    st.ScreenWidthTw = 15360;
+    st.DriftFile = (std::filesystem::path(platform_.programFolder()) / "data-drift.txt").string();
+    CHfile.setToolTip("Data for min/max drift can be found in file: " + st.DriftFile);
+    st.MaxScenarioBtn = 37;
+}
+
+void FormOrbit::Drifter() {
+    const bool firstOrbit = st.Laps == 1;
+    std::vector<std::string> lines;
+    if (firstOrbit) {
+        const int scale = std::clamp(static_cast<int>(st.TimeScaleIdx), 0, 18);
+        lines.push_back(LaChirp[0].caption());
+        lines.push_back("[" + signedNumberText(st.ScenarioNo) + " ]  Start Difference =" + st.StartDistText +
+                        " km");
+        lines.push_back(st.TimeRateLog.empty() ? Optime[scale].caption() : st.TimeRateLog);
+        st.TimeRateLog.clear();
+        lines.push_back(kRule);
+    }
+
+    st.LapMinRaw = formatNumber(st.LapMin, kDistancePattern);
+    st.LapMaxRaw = formatNumber(st.LapMax, kDistancePattern);
+    ZeroZapMikm();
+    ZeroZapMakm();
+    st.MinDriftRaw = driftRaw(st.LapMin - st.PrevLapMin);
+    st.MaxDriftRaw = driftRaw(st.LapMax - st.PrevLapMax);
+    ZeroZapMiDi();
+    ZeroZapMaDi();
+
+    lines.push_back(std::string(29, ' ') + "  Orbit #" + signedNumberText(st.Laps) + " drift ");
+    if (!st.TimeRateLog.empty()) lines.push_back(st.TimeRateLog);
+    lines.push_back("min km  " + st.LapMinText + "|" + st.LapMaxText + "  km max ");
+    lines.push_back("min dif " + st.MinDriftText + "|" + st.MaxDriftText + " dif max");
+    lines.push_back(kRule);
+
+    // A file that cannot be written costs the record, not the run: the statistics below go on as usual.
+    const std::string failure = writeLines(st.DriftFile, firstOrbit, lines);
+    if (!failure.empty())
+        LaChirp[1].setCaption("Drift file not written: " + st.DriftFile + " (" + failure + ")");
+
+    st.PrevLapMax = st.LapMax;
+    st.PrevLapMin = st.LapMin;
+    st.TimeRateLog.clear();
+
+    if (st.Laps >= 1 && st.Laps <= 8) {
+        const int k = static_cast<int>(st.Laps);
+        st.FirstLaps[1][k] = st.LapMax;
+        st.FirstLaps[0][k] = st.LapMin;
+        LaDrift[k].setCaption(numberText(st.FirstLaps[ChMinMax.ticked() ? 1 : 0][k]));
+    }
+
+    // The next orbit starts from the finished one's greatest distance; its first tick sets a new maximum.
+    st.LapMin = st.LapMax;
+    st.LapMax = 0;
+}
+
+void FormOrbit::ZeroZapMikm() {
+    st.LapMinText = tracking::tidyUnsigned(st.LapMinRaw);
+}
+void FormOrbit::ZeroZapMakm() {
+    st.LapMaxText = tracking::tidyUnsigned(st.LapMaxRaw);
+}
+void FormOrbit::ZeroZapMiDi() {
+    st.MinDriftText = tracking::tidySigned(st.MinDriftRaw);
+}
+void FormOrbit::ZeroZapMaDi() {
+    st.MaxDriftText = tracking::tidySigned(st.MaxDriftRaw);
+}
 
 }  // namespace zephra

@@ -1,0 +1,37 @@
+#include "batch/batch_run.h"
+
+#include <chrono>
+
+namespace zephra::batch {
+
+RunRecord runScenario(FormOrbit& form, const BatchOptions& options) {
+    if (options.timeScale) {
+        form.Optime[*options.timeScale].select();
+        form.Chuser.setValue(1);
+    }
+    form.CDp[options.scenario].press();
+
+    SimState& st = form.st;
+    RunRecord record;
+    const double tickLimit = options.iterations.value_or(kSafetyCapTicks);
+    double lapsSeen = st.Laps;
+    double lapStartDays = st.LapStartDays, lapStartYears = st.LapStartYears;
+    const auto start = std::chrono::steady_clock::now();
+    while (form.Ti.enabled() && record.ticks < tickLimit) {
+        form.Ti.fire();
+        record.ticks += 1;
+        if (st.Laps != lapsSeen) {
+            // The tick moved the orbit's start to the moment the orbit completed.
+            record.lastPeriodDays = st.LapStartDays - lapStartDays;
+            record.lastPeriodYears = st.LapStartYears - lapStartYears;
+            lapStartDays = st.LapStartDays;
+            lapStartYears = st.LapStartYears;
+            lapsSeen = st.Laps;
+        }
+        if (options.orbits && st.Laps >= *options.orbits) break;
+    }
+    record.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return record;
+}
+
+}  // namespace zephra::batch

@@ -1,0 +1,22 @@
+#pragma once
+
+// One headless run: load the scenario the way the window's button does, then fire the tick as fast as the
+// machine allows until the chosen stop rule, the end of the run or the safety cap.
+
+#include <optional>
+
+#include "batch/batch_options.h"
+#include "ui/form_orbit.h"
+
+namespace zephra::batch {
+
+struct RunRecord {
+    double ticks = 0;        // ticks fired by this run
+    double wallSeconds = 0;  // real time they took
+    // Length of the last completed orbit, at full precision (the window shows it rounded).
+    std::optional<double> lastPeriodDays, lastPeriodYears;
+};
+
+RunRecord runScenario(FormOrbit& form, const BatchOptions& options);
+
+}  // namespace zephra::batch

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "tracking_fixture.h"
+
+namespace zephra::testing {
+namespace {
+
+using Clock = TrackingTest;
+
+TEST_F(Clock, FinestScaleCarriesIntoWholeSeconds) {
+    st.StepUnits = 15;
+    for (int tick = 0; tick < 6667; ++tick) form.TikTok();
+    EXPECT_EQ(st.ElapsedFrac, 5);
+    EXPECT_EQ(st.ElapsedSec, 1);
+    EXPECT_EQ(form.LaTime.caption(), "00005");
+    EXPECT_EQ(form.LaTT.caption(), " 1.");
+}
+
+TEST_F(Clock, CoarseStepsGoToTheSecondsPart) {
+    st.StepUnits = 15000000;
+    for (int tick = 0; tick < 576; ++tick) form.TikTok();  // 576 x 150 s = one day
+    EXPECT_EQ(st.ElapsedFrac, 0);
+    EXPECT_EQ(st.ElapsedSec, 86400);
+    EXPECT_EQ(form.Laday.caption(), "1.00000000");
+    EXPECT_EQ(form.LaTime.caption(), "00000");
+}
+
+TEST_F(Clock, OneYearIs365Point256Days) {
+    st.StepUnits = 3155811840000;  // one year in one step
+    form.TikTok();
+    EXPECT_EQ(form.LaYears.caption(), "1.00000000");
+    EXPECT_EQ(form.Laday.caption(), "365.25600000");
+}
+
+TEST_F(Clock, ThousandsThenMillionsOfYearsAtCoarseScales) {
+    st.TimeScaleIdx = 11;
+    st.ElapsedSec = 25000 * 31558118.4;
+    form.TikTok();
+    EXPECT_EQ(form.Lamil.caption(), "25");
+    EXPECT_EQ(form.LaYonks.caption(), "Thousand Years:");
+    EXPECT_EQ(form.Lamil.toolTip(), "Thousand Years");
+    st.ElapsedSec = 12000000 * 31558118.4;
+    form.TikTok();
+    EXPECT_EQ(form.Lamil.caption(), "12");
+    EXPECT_EQ(form.LaYonks.caption(), "Million Years:");
+    EXPECT_EQ(form.LaYonks.foreColor(), form.Label7.foreColor());
+}
+
+struct EndRow {
+    float code;
+    const char* notice;  // null: the run goes on
+};
+
+class EndOfRun : public TrackingTest, public ::testing::WithParamInterface<EndRow> {};
+
+TEST_P(EndOfRun, StopsWithItsNoticeOnlyForEndingCodes) {
+    const EndRow& row = GetParam();
+    form.LaChirp[1].setCaption("running");
+    form.Ti.setEnabled(true);
+    st.EndCode = row.code;
+    form.TikTok();
+    EXPECT_EQ(form.Ti.enabled(), row.notice == nullptr);
+    EXPECT_EQ(form.LaChirp[1].caption(), row.notice ? row.notice : "running");
+    EXPECT_EQ(form.focused() == &form.TXender, row.code == 99);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, EndOfRun,
+    ::testing::Values(EndRow{0, nullptr}, EndRow{11, nullptr}, EndRow{55, nullptr},
+                      EndRow{66, "Bodies have departed the screen. Scenario Ends."},
+                      EndRow{67, "Bodies have departed the simulator range. Scenario Ends."},
+                      EndRow{77, "Bodies have impacted.\rScenario Ends."},
+                      EndRow{99,
+                             "Bodies have generated an error margin higher than limit.\rScenario Ends."}));
+
+TEST_F(Clock, ResetInEitherDirectionClearsBothMaxima) {
+    for (int click = 0; click < 2; ++click) {
+        st.MoveErrMax[1] = 3;
+        st.MoveErrMax[2] = 4;
+        form.setFocus(form.ChReset);  // the click itself moves the focus to the box
+        form.ChReset.click();
+        EXPECT_EQ(st.MoveErrMax[1], 0);
+        EXPECT_EQ(st.MoveErrMax[2], 0);
+        EXPECT_EQ(form.focused(), &form.TXender);
+    }
+}
+
+}  // namespace
+}  // namespace zephra::testing

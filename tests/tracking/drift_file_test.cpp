@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tracking_fixture.h"
+
+namespace zephra::testing {
+namespace {
+
+const std::string kRule(79, '_');
+std::string blanks(int n) {
+    return std::string(n, ' ');
+}
+
+class DriftFile : public TrackingTest {
+  protected:
+    void SetUp() override {
+        TrackingTest::SetUp();
+        form.LaChirp[0].setCaption("Earth and Moon");
+        form.Optime[5].setCaption("1.5 ms x 1000");
+        st.TimeScaleIdx = 5;
+        st.StartDist = 384400;
+        st.StartDistText = " 384400";
+        st.PrevLapMin = st.PrevLapMax = 384400;
+    }
+    // Records an orbit with these extremes, as the tick does when it counts one.
+    void recordOrbit(double least, double greatest) {
+        st.Laps += 1;
+        st.LapMin = least;
+        st.LapMax = greatest;
+        form.Drifter();
+    }
+    std::string path() const { return (folder / "data-drift.txt").string(); }
+};
+
+TEST_F(DriftFile, HeaderThenOneRecordPerOrbit) {
+    recordOrbit(363104.5, 384400);
+    st.TimeRateLog = "rate A; rate B";
+    recordOrbit(363104.5, 405696.25);
+    const std::string expected =
+        "Earth and Moon\r\n"
+        "[ 3 ]  Start Difference = 384400 km\r\n"
+        "1.5 ms x 1000\r\n" +
+        kRule + "\r\n" + blanks(31) + "Orbit # 1 drift \r\n" + "min km  " + blanks(10) + "363104.5" +
+        blanks(13) + "|" + blanks(10) + "384400." + blanks(14) + "  km max \r\n" + "min dif " + blanks(10) +
+        "-21295.5" + blanks(13) + "|" + blanks(14) + "0." + blanks(15) + " dif max\r\n" + kRule + "\r\n" +
+        // the second orbit starts its minimum from the first one's maximum, so this minimum is new
+        blanks(31) + "Orbit # 2 drift \r\n" + "rate A; rate B\r\n" + "min km  " + blanks(10) + "363104.5" +
+        blanks(13) + "|" + blanks(10) + "405696.25" + blanks(12) + "  km max \r\n" + "min dif " + blanks(14) +
+        "0." + blanks(15) + "|" + blanks(9) + "+21296.25" + blanks(13) + " dif max\r\n" + kRule + "\r\n";
+    EXPECT_EQ(readFile(path()), expected);
+    EXPECT_TRUE(st.TimeRateLog.empty());
+}
+
+TEST_F(DriftFile, PendingRateChangesReplaceTheScaleInTheHeader) {
+    st.TimeRateLog = "rate A";
+    recordOrbit(384400, 384400);
+    const std::string text = readFile(path());
+    EXPECT_NE(text.find("km\r\nrate A\r\n" + kRule), std::string::npos);
+    EXPECT_EQ(text.find("1.5 ms"), std::string::npos);
+    EXPECT_EQ(text.find("rate A", text.find("Orbit #")), std::string::npos);
+}
+
+TEST_F(DriftFile, FirstOrbitOfANewRunReplacesTheFile) {
+    recordOrbit(363104.5, 384400);
+    recordOrbit(363104.5, 384400);
+    st.Laps = 0;
+    recordOrbit(363104.5, 384400);
+    const std::string text = readFile(path());
+    EXPECT_EQ(text.find("Earth and Moon"), 0u);
+    EXPECT_EQ(text.find("Orbit # 2"), std::string::npos);
+}
+
+TEST_F(DriftFile, StartsTheNextOrbitsExtremes) {
+    recordOrbit(363104.5, 405696);
+    EXPECT_EQ(st.LapMin, 405696);
+    EXPECT_EQ(st.LapMax, 0);
+    EXPECT_EQ(st.PrevLapMin, 363104.5);
+    EXPECT_EQ(st.PrevLapMax, 405696);
+}
+
+TEST_F(DriftFile, FirstEightOrbitsGoToTheTable) {
+    for (int orbit = 1; orbit <= 8; ++orbit) recordOrbit(1000 + orbit, 2000 + orbit);
+    EXPECT_EQ(form.LaDrift[8].caption(), "1008");
+    form.LaDrift[8].setCaption("~");
+    recordOrbit(1009, 2009);
+    EXPECT_EQ(form.LaDrift[8].caption(), "~");
+
+    form.ChMinMax.initValue(1);
+    form.ChMinMax_Click();
+    EXPECT_EQ(form.LaDrift[1].caption(), "2001");
+    EXPECT_EQ(form.LaDrift[8].caption(), "2008");
+    EXPECT_EQ(form.ChMinMax.caption(), "Max dist");
+}
+
+TEST_F(DriftFile, UnwritableFolderIsReportedAndTheRunGoesOn) {
+    st.DriftFile = (folder / "missing" / "data-drift.txt").string();
+    recordOrbit(363104.5, 405696);
+    const std::string notice = form.LaChirp[1].caption();
+    EXPECT_NE(notice.find(st.DriftFile), std::string::npos);
+    EXPECT_NE(notice.find("No such file"), std::string::npos);
+    EXPECT_EQ(st.FirstLaps[0][1], 363104.5);
+    EXPECT_EQ(st.LapMin, 405696);
+    EXPECT_EQ(st.LapMax, 0);
+    EXPECT_EQ(form.LaDrift[1].caption(), "363104.5");
+}
+
+TEST_F(DriftFile, WindowStartUpNamesTheFileInTheProgramFolder) {
+    EXPECT_EQ(st.DriftFile, path());
+    EXPECT_EQ(form.CHfile.toolTip(), "Data for min/max drift can be found in file: " + path());
+    EXPECT_DOUBLE_EQ(st.KgFactor, 10 / 1.98855);
+    EXPECT_EQ(st.MaxScenarioBtn, 37);
+}
+
+}  // namespace
+}  // namespace zephra::testing

@@ -1,0 +1,61 @@
+#include "tracking/orbit_figures.h"
+
+#include <gtest/gtest.h>
+
+namespace zephra::tracking {
+namespace {
+
+struct QuadrantRow {
+    double x2, y2;  // body 2, with body 1 at (100, 100); y grows downwards
+    float previous;
+    float expected;
+};
+
+class Quadrant : public ::testing::TestWithParam<QuadrantRow> {};
+
+TEST_P(Quadrant, FollowsBodyTwoAroundBodyOne) {
+    const QuadrantRow& row = GetParam();
+    EXPECT_EQ(quadrantOf(100, 100, row.x2, row.y2, row.previous), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Quadrant,
+                         ::testing::Values(QuadrantRow{200, 50, 0, 1}, QuadrantRow{50, 50, 1, 2},
+                                           QuadrantRow{50, 200, 2, 3}, QuadrantRow{200, 200, 3, 4},
+                                           QuadrantRow{100, 50, 3, 3},     // equal x keeps the quadrant
+                                           QuadrantRow{200, 100, 4, 4}));  // equal y keeps it too
+
+TEST(Eccentricity, TruncatesTheRatioBeforeSubtracting) {
+    EXPECT_DOUBLE_EQ(eccentricityPct(363104, 405696), 100 - 89.501);
+    EXPECT_DOUBLE_EQ(eccentricityPct(384400, 384400), 0);
+}
+
+TEST(Eccentricity, PairNeverApartCountsAsCircular) {
+    EXPECT_EQ(eccentricityPct(0, 0), 0);
+    EXPECT_EQ(eccentricityPct(5, -1), 0);
+}
+
+struct DistanceRow {
+    double value, pairDist;
+    bool simple, padded;
+    const char* expected;
+};
+
+class DistanceBox : public ::testing::TestWithParam<DistanceRow> {};
+
+TEST_P(DistanceBox, ChoosesExactOrUnitOnThePairDistance) {
+    const DistanceRow& row = GetParam();
+    EXPECT_EQ(distanceText(row.value, row.pairDist, row.simple, row.padded), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, DistanceBox,
+                         ::testing::Values(DistanceRow{384400, 384400, true, true, " 384 kkm"},
+                                           DistanceRow{99999.9, 99999.9, true, true, "99999"},
+                                           DistanceRow{12, 12, false, true, "0012"},
+                                           DistanceRow{384400.7, 384400.7, false, false, "384400"},
+                                           DistanceRow{12000000, 12000000, true, true, " 12 mkm"},
+                                           // the unit follows the pair distance, not the value shown
+                                           DistanceRow{150000, 12000000, true, false, " 0 mkm"},
+                                           DistanceRow{150000, 9999999, true, false, " 150 kkm"}));
+
+}  // namespace
+}  // namespace zephra::tracking
