@@ -10,14 +10,14 @@
 
 namespace zephra {
 
-inline constexpr int kBodySlots = 10;   // bodies 0..9 of the physical arrays
-inline constexpr int kPairSlots = 3;    // slot 0 and the main pair, for screen, spin and bookkeeping arrays
+inline constexpr int kBodySlots = 10;  // bodies 0..9 of the physical arrays
+inline constexpr int kPairSlots = 3;   // slot 0 and the main pair, for screen, spin and bookkeeping arrays
 inline constexpr int kHistorySlots = 1000001;  // history slots 0..1000000
 inline constexpr int kHistoryWrap = 1000000;   // the slot counter returns to 0 here
-inline constexpr int kSurfPoints = 33;  // points 0..32 of the surface pattern
-inline constexpr int kSurfRings = 7;    // rings 0..6 of the surface pattern
+inline constexpr int kSurfPoints = 33;         // points 0..32 of the surface pattern
+inline constexpr int kSurfRings = 7;           // rings 0..6 of the surface pattern
 
-inline constexpr double kLightC = 299792.458;         // km/s
+inline constexpr double kLightC = 299792.458;          // km/s
 inline constexpr double kGMsunDefault = 2986.1419014;  // km^3 per base iteration^2
 inline constexpr double kSolarMassKg = 1.98855;        // x 10^30 kg
 inline constexpr double kTwoPi = 6.28318530717958;
@@ -29,12 +29,14 @@ inline constexpr double kMoveErrFactor = 125.68;
 // the orbit line. Allocated once; pages never touched cost no memory.
 template <typename T>
 class History {
-public:
+  public:
     History() : data_(new T[static_cast<std::size_t>(kHistorySlots) * kPairSlots]()) {}
     T& operator()(int slot, int body) { return data_[static_cast<std::size_t>(slot) * kPairSlots + body]; }
-    T operator()(int slot, int body) const { return data_[static_cast<std::size_t>(slot) * kPairSlots + body]; }
+    T operator()(int slot, int body) const {
+        return data_[static_cast<std::size_t>(slot) * kPairSlots + body];
+    }
 
-private:
+  private:
     std::unique_ptr<T[]> data_;
 };
 
@@ -45,13 +47,13 @@ using PairSlots = std::array<T, kPairSlots>;
 
 struct SimState {
     // Physical state per body 0..9. Body 0 is fixed: it attracts, never moves, and collects shed mass.
-    Bodies<double> PosX{};      // km; screen x grows with it
-    Bodies<double> PosY{};      // km; screen y grows with it (downwards)
-    Bodies<double> VelX{};      // km per iteration
-    Bodies<double> VelY{};      // km per iteration
-    Bodies<double> Mass{};      // solar masses
+    Bodies<double> PosX{};           // km; screen x grows with it
+    Bodies<double> PosY{};           // km; screen y grows with it (downwards)
+    Bodies<double> VelX{};           // km per iteration
+    Bodies<double> VelY{};           // km per iteration
+    Bodies<double> Mass{};           // solar masses
     Bodies<std::int16_t> BodyOff{};  // 0 takes part; any other value: not moved or drawn; 1 also no gravity
-    Bodies<double> BodyType{};  // 1 body 1, 2 body 2, 3 minor bodies
+    Bodies<double> BodyType{};       // 1 body 1, 2 body 2, 3 minor bodies
 
     // Per slot 0..2.
     PairSlots<double> Spin{};        // radians per iteration
@@ -86,28 +88,28 @@ struct SimState {
     double Laps = 0;           // orbits of body 2 about body 1
     float Quart = 0;           // quadrant 1..4 of body 2 around body 1; 0 before the first tick
     float PrevQuart = 0;
-    double StopLap = 0;        // lap count at which "pause after each orbit" pauses next
-    double Dist = 0;           // km between bodies 1 and 2
-    double LapMin = 0, LapMax = 0;    // km, this orbit
-    double AllMin = 0, AllMax = 0;    // km, whole run
+    double StopLap = 0;                     // lap count at which "pause after each orbit" pauses next
+    double Dist = 0;                        // km between bodies 1 and 2
+    double LapMin = 0, LapMax = 0;          // km, this orbit
+    double AllMin = 0, AllMax = 0;          // km, whole run
     double PrevLapMin = 0, PrevLapMax = 0;  // km, previous orbit
-    double AllDif = 0;                // km
-    double AllEcc = 0, LapEcc = 0;    // percent
-    double StartDist = 0;             // km
-    std::string StartDistText;        // signed number text of StartDist
-    double FirstLaps[4][9]{};         // rows 0 (min) and 1 (max) of orbits 1..8, km
+    double AllDif = 0;                      // km
+    double AllEcc = 0, LapEcc = 0;          // percent
+    double StartDist = 0;                   // km
+    std::string StartDistText;              // signed number text of StartDist
+    double FirstLaps[4][9]{};               // rows 0 (min) and 1 (max) of orbits 1..8, km
 
     // Scales.
-    double KmPerTwip = 0;  // km per twip
-    double OrgX = 0, OrgY = 0;  // twips, screen position of the km origin
-    float DistIdx = 0;          // distance option in force, 0..16
-    double TimeFac = 0;         // 10^k of the time scale
-    double TimeFac2 = 0;        // TimeFac squared
-    double StepUnits = 0;       // 15 x TimeFac: iteration length in 10^-5 s
-    double ItersPerSec = 0;     // iterations per virtual second
-    double PrevTimeFac = 0;     // TimeFac before the last time-scale change
-    float TimeScaleIdx = 0;     // time option in force, 0..17
-    std::string TimeRateLog;    // time-scale changes not yet written to the drift file
+    double KmPerTwip = 0;         // km per twip
+    double OrgX = 0, OrgY = 0;    // twips, screen position of the km origin
+    float DistIdx = 0;            // distance option in force, 0..16
+    double TimeFac = 0;           // 10^k of the time scale
+    double TimeFac2 = 0;          // TimeFac squared
+    double StepUnits = 0;         // 15 x TimeFac: iteration length in 10^-5 s
+    double ItersPerSec = 0;       // iterations per virtual second
+    double PrevTimeFac = 0;       // TimeFac before the last time-scale change
+    float TimeScaleIdx = 0;       // time option in force, 0..17
+    std::string TimeRateLog;      // time-scale changes not yet written to the drift file
     std::string RateText = "15";  // last accepted text of the interval box, ms (the window opens at 15)
 
     // Status.
@@ -116,11 +118,11 @@ struct SimState {
     std::string TickStatus;  // "ok" after every completed tick
 
     // Physics parameters and results.
-    double LightC = 0;      // km/s
-    double GMsun = 0;       // km^3 per base iteration^2
-    double GMstep = 0;      // km^3 per iteration^2
-    double GExp = 0;        // distance exponent of the gravity law
-    double DarkFric = 0;    // fraction of every velocity removed per iteration
+    double LightC = 0;          // km/s
+    double GMsun = 0;           // km^3 per base iteration^2
+    double GMstep = 0;          // km^3 per iteration^2
+    double GExp = 0;            // distance exponent of the gravity law
+    double DarkFric = 0;        // fraction of every velocity removed per iteration
     std::int16_t MinorRad = 0;  // km, radius of every minor body
     double TwoPi = 0;
     double PiVal = 0;
@@ -151,9 +153,9 @@ struct SimState {
     std::string LapMinText, LapMaxText, MinDriftText, MaxDriftText;
 
     // Window start-up values.
-    float MaxScenarioBtn = 0;   // highest scenario-button index
-    double KgFactor = 0;        // one kilogram is KgFactor x 10^-31 solar masses
-    double ScreenWidthTw = 0;   // twips
+    float MaxScenarioBtn = 0;     // highest scenario-button index
+    double KgFactor = 0;          // one kilogram is KgFactor x 10^-31 solar masses
+    double ScreenWidthTw = 0;     // twips
     std::int16_t IntroTicks = 0;  // start-up timer ticks, shown as the seed
 };
 

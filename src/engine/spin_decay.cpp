@@ -1,10 +1,83 @@
+#include <cmath>
+
+#include "engine/einstein.h"
+#include "toolkit/number_text.h"
 #include "ui/form_orbit.h"
 
-// Placeholder definitions, replaced by the subsystem's implementation.
+// Spin of the main pair: mass shed when a body's edge would pass c, the turning surface pattern, and the
+// mark of body 2's start.
 namespace zephra {
 
-double FormOrbit::DecayBod(int, double OrbV, double SpinV) { return OrbV + SpinV - 1; }
-void FormOrbit::RotaP(int) {}
-void FormOrbit::Mitsu() {}
+using toolkit::leadingNumber;
+
+namespace {
+constexpr int kMaxRings = 6;
+constexpr int kMaxPoints = 32;
+constexpr double kMinDrawnRadius = 60;  // twips; smaller discs show only the orbit line when "Auto" is on
+
+bool insideDrawing(double x, double y) {
+    return x > 0 && x < toolkit::Surface::width() && y > 0 && y < toolkit::Surface::height();
+}
+}  // namespace
+
+double FormOrbit::DecayBod(int i, double OrbV, double SpinV) {
+    const double excess = decayExcess(OrbV, SpinV);
+    if (i < 1 || i >= kBodySlots) return excess;
+    if (Cosmos[2].ticked() && st.ImpactFlag == 0 && st.Mass[i] > 0) {
+        const double shed = shedMass(excess, st.Mass[i]);
+        st.Mass[i] -= shed;
+        st.Mass[0] += shed;
+        if (st.Mass[i] < 0) {
+            st.Mass[0] += st.Mass[i];
+            st.Mass[i] = 0;
+        }
+    }
+    return excess;
+}
+
+void FormOrbit::RotaP(int i) {
+    if (i < 1 || i >= kPairSlots) return;
+    st.RadTwips = leadingNumber(TXrad[i].text()) / st.KmPerTwip;
+    if (st.RadTwips < kMinDrawnRadius && Chauto.ticked()) return;
+    int rings = toolkit::clampToInt16(leadingNumber(Text6.text()));
+    if (rings > kMaxRings) {
+        rings = kMaxRings;
+        Text6.setText("6");
+    }
+    st.SurfPoints = leadingNumber(Text3.text());
+    if (st.SurfPoints > kMaxPoints) {
+        st.SurfPoints = kMaxPoints;
+        Text3.setText("32");
+    }
+    const int points = toolkit::clampToInt16(st.SurfPoints);
+    const toolkit::Color black = toolkit::rgb(0, 0, 0);
+    for (int ring = 0; ring < rings; ++ring) {
+        for (int p = 1; p <= points; ++p) {
+            const double x = st.SurfX[i][p][ring], y = st.SurfY[i][p][ring];
+            if (insideDrawing(x, y)) surface_.setPoint(x, y, black);
+        }
+    }
+    st.RotAngle[i] += st.Spin[i];
+    if (st.RotAngle[i] > st.TwoPi) st.RotAngle[i] -= st.TwoPi;
+    if (st.RotAngle[i] < 0) st.RotAngle[i] += st.TwoPi;
+    const toolkit::Color colour = TXvolight[i].foreColor();
+    for (int ring = 0; ring < rings; ++ring) {
+        const double depth = 1 - 0.1 * ring;
+        for (int p = 1; p <= points; ++p) {
+            const double angle = (p / st.SurfPoints) * st.TwoPi + st.RotAngle[i];
+            const double x = st.RadTwips * std::sin(angle) * depth + st.ScrX[i];
+            const double y = st.RadTwips * std::cos(angle) * depth + st.ScrY[i];
+            st.SurfX[i][p][ring] = x;
+            st.SurfY[i][p][ring] = y;
+            if (insideDrawing(x, y)) surface_.setPoint(x, y, colour);
+        }
+    }
+}
+
+void FormOrbit::Mitsu() {
+    st.ScrX[2] = st.PosX[2] / st.KmPerTwip + st.OrgX;
+    st.ScrY[2] = st.PosY[2] / st.KmPerTwip + st.OrgY;
+    surface_.setPoint(toolkit::intPart(st.ScrX[2]), toolkit::intPart(st.ScrY[2]), TXTOden.foreColor());
+}
 
 }  // namespace zephra

@@ -1,8 +1,261 @@
+#include <cmath>
+
+#include "engine/pair_pull.h"
+#include "toolkit/number_text.h"
 #include "ui/form_orbit.h"
 
-// Placeholder definitions, replaced by the subsystem's implementation.
+// One iteration per tick, position first: bodies move with last tick's velocities, the pull is taken at the
+// new positions, then the velocities receive it.
 namespace zephra {
 
-void FormOrbit::Ti_Timer() {}
+using toolkit::formatNumber;
+using toolkit::leadingNumber;
+using toolkit::numberText;
+
+namespace {
+constexpr double kPanelScreenLimit = 32767;
+constexpr int kMaxScreenSlot = kPairSlots - 1;  // screen, spin and error arrays hold bodies 0..2 only
+
+bool isOdd(double laps) {
+    return toolkit::intPart(laps / 2) != laps / 2;
+}
+}  // namespace
+
+void FormOrbit::Ti_Timer() {
+    if (!OrbitTickStart()) return;
+    readTickParameters();
+    recordHistory();
+    moveBodies();
+    gravityLoop();
+    rememberSpeeds();
+    applyAccelerations();
+    for (int k = st.NBodies; k >= 1; --k) {
+        if (st.BodyOff[k] == 0) lightSpeedLimit(k);
+    }
+    if (!stateIsFinite()) {
+        Ti.setEnabled(false);
+        LaChirp[1].setCaption("Run stopped: a position or velocity is no longer a finite number.");
+        return;
+    }
+    TikTok();
+    DisCalc();
+    st.TickStatus = "ok";
+}
+
+void FormOrbit::readTickParameters() {
+    const double gravMultiple = leadingNumber(TXGspeed.text());
+    work_.GravSpeed = gravMultiple * st.LightC;
+    if (gravMultiple == 0 && Cosmos[3].ticked()) {
+        Cosmos[3].setValue(0);
+        platform_.messageBox("Gravity Delay switched off", "");
+    }
+    if (Cosmos[4].ticked()) st.DarkFric = leadingNumber(TXdark.text());
+    st.GExp = leadingNumber(TXg[2].text());
+}
+
+void FormOrbit::recordHistory() {
+    if (Cosmos[3].ticked()) {
+        for (int b = 1; b <= 2; ++b) {
+            if (surface_.point(st.PrevScrX[b], st.PrevScrY[b]) ==
+                static_cast<std::int64_t>(toolkit::rgb(255, 255, 255)))
+                surface_.setPoint(st.PrevScrX[b], st.PrevScrY[b], toolkit::rgb(0, 0, 0));
+        }
+    }
+    st.BufPos += 1;
+    if (st.BufPos >= kHistoryWrap) {
+        st.BufPos = 0;
+        TXbuf.setText("Gravity Velocity Buffer");
+        TXbuf.setVisible(true);
+    }
+    if (st.BufPos > 120 && TXbuf.text() == "Gravity Velocity Buffer") TXbuf.setVisible(false);
+    const int slot = static_cast<int>(st.BufPos);
+    const float shade = isOdd(st.Laps) ? 3.0f : 2.0f;
+    for (int b = 1; b <= 2; ++b) {
+        st.BufX(slot, b) = st.PosX[b];
+        st.BufY(slot, b) = st.PosY[b];
+        st.BufMass(slot, b) = st.Mass[b];
+        st.BufShade(slot, b) = shade;
+    }
+}
+
+void FormOrbit::moveBodies() {
+    for (int i = st.NBodies; i >= 1; --i) {  // body 0 never moves
+        if (st.BodyOff[i] != 0) continue;
+        if (Cosmos[4].ticked()) {
+            st.VelX[i] *= 1 - st.DarkFric;
+            st.VelY[i] *= 1 - st.DarkFric;
+        }
+        st.PosX[i] += st.VelX[i];
+        st.PosY[i] += st.VelY[i];
+        if (i <= 2) showBodyPanel(i);
+    }
+}
+
+void FormOrbit::showBodyPanel(int i) {
+    const double orbV =
+        std::sqrt(st.VelX[i] * st.VelX[i] + st.VelY[i] * st.VelY[i]) * (st.ItersPerSec / st.LightC);
+    TXvolight[i].setText(formatNumber(orbV, "0.00000000000000"));
+    TXvolight[i].setToolTip(numberText(orbV));
+    TXmass[i].setText(formatNumber(st.Mass[i], "0.00000000000000"));
+    TXmass[i].setToolTip(numberText(1e30 * st.Mass[i] * kSolarMassKg) + " kg");
+    TXspin[i].setText(formatNumber(st.Spin[i], "0.00000000000000"));
+
+    const double radius = leadingNumber(TXrad[i].text());
+    const double surfaceSpeed = std::abs(st.TwoPi * st.Spin[i] * radius * st.ItersPerSec / st.LightC);
+    double spinV = surfaceSpeed * st.TimeFac;
+    if (radius > 0 && Cosmos[2].ticked() && orbV + spinV >= 1) {
+        const double excess = DecayBod(i, orbV, spinV);
+        const double sign = st.Spin[i] < 0 ? -1.0 : 1.0;
+        st.Spin[i] -= sign * excess * st.LightC / (st.TwoPi * radius * st.ItersPerSec);
+    }
+    spinV = std::abs(st.TwoPi * st.Spin[i] * radius * st.ItersPerSec / st.LightC);
+    TXspinC[i].setText(formatNumber(spinV, "0.0000000000000"));
+    TXspinT[i].setText(formatNumber(orbV + spinV, "0.0000000000000"));
+}
+
+void FormOrbit::gravityLoop() {
+    st.ImpactFlag = 0;
+    work_.PairTag = 0;
+    // A box that holds no number puts no limit on the pulling bodies.
+    const double pullLimit = toolkit::strictNumber(TXw[2].text()).value_or(st.NBodies);
+    for (int i = st.NBodies; i >= 0; --i) {
+        work_.SumAx = 0;
+        work_.SumAy = 0;
+        for (int j = st.NBodies; j >= 0; --j) {
+            if (j == i || st.BodyOff[i] == 1 || st.BodyOff[j] == 1 || j > pullLimit) continue;
+            pullOnPair(i, j);
+        }
+        if (st.BodyOff[i] != 0) continue;
+        if (i <= kMaxScreenSlot) plotBody(i);
+        if (i >= 1) {
+            work_.AccX[i] = work_.SumAx;
+            work_.AccY[i] = work_.SumAy;
+        }
+        if ((i == 1 || i == 2) && st.BodyDraw == 8) RotaP(i);
+    }
+}
+
+void FormOrbit::pullOnPair(int i, int j) {
+    const double dx = st.PosX[j] - st.PosX[i];
+    double dy = st.PosY[j] - st.PosY[i];
+    const double r = std::sqrt(dx * dx + dy * dy);
+    // Body 0 has no radius of its own: it keeps the radius last used in its place of the pair.
+    auto radiusOf = [this](int b, double last) {
+        if (b == 1 || b == 2) return leadingNumber(TXrad[b].text());
+        return b > 2 ? static_cast<double>(st.MinorRad) : last;
+    };
+    work_.RadJ = radiusOf(j, work_.RadJ);
+    work_.RadI = radiusOf(i, work_.RadI);
+    const double contactDist = work_.RadI + work_.RadJ;
+    if (j == 1 && i == 2) {
+        st.Dist = r;
+        OrbitPairStep();
+    }
+    if (r == 0) {
+        // Coincident bodies have no direction between them; the previous pull stands.
+    } else if (r <= contactDist) {
+        contactStep(i, j, r, contactDist, dx);
+    } else {
+        st.GMstep = st.TimeFac2 * st.GMsun;
+        if (Cosmos[3].ticked()) {
+            dy = delayedPull(i, j, r, dx, dy);
+        } else {
+            const PullParts pull = pullComponents(gravityStrength(st.GMstep, st.Mass[j], r, st.GExp), dx, r);
+            work_.Ax = pull.x;
+            work_.Ay = pull.y;
+            TXdelay.setText("0.0");
+        }
+    }
+    if (dy < 0) work_.Ay = -work_.Ay;
+    work_.SumAx += work_.Ax;
+    work_.SumAy += work_.Ay;
+}
+
+void FormOrbit::plotBody(int i) {
+    st.ScrX[i] = st.PosX[i] / st.KmPerTwip + st.OrgX;
+    st.ScrY[i] = st.PosY[i] / st.KmPerTwip + st.OrgY;
+    if (!(std::abs(st.ScrX[i]) < kPanelScreenLimit && std::abs(st.ScrY[i]) < kPanelScreenLimit)) return;
+    const double x = toolkit::intPart(st.ScrX[i]);
+    const double y = toolkit::intPart(st.ScrY[i]);
+    if (st.TickStatus.empty()) st.OriginScrX[i] = 0;
+    const toolkit::Color orbitColour =
+        Chalt.ticked() && isOdd(st.Laps) ? LaDark[i].foreColor() : LaLim[i].foreColor();
+    if (Cosmos[3].ticked()) {
+        surface_.setPoint(x, y, TXTOden.foreColor());
+        surface_.setPoint(st.OriginScrX[i], st.OriginScrY[i], orbitColour);
+    } else {
+        surface_.setPoint(x, y, orbitColour);
+    }
+    st.PrevScrY[i] = y;
+    st.PrevScrX[i] = x;
+}
+
+void FormOrbit::rememberSpeeds() {
+    for (int b = 1; b <= st.NBodies; ++b)
+        work_.OldV[b] =
+            std::sqrt(st.VelX[b] * st.VelX[b] + st.VelY[b] * st.VelY[b]) * st.ItersPerSec / st.LightC;
+}
+
+void FormOrbit::applyAccelerations() {
+    const bool endOnError = Chender.ticked();
+    const double errorLimit = leadingNumber(TXender.text());
+    for (int b = 1; b <= st.NBodies; ++b) {
+        if (b <= kMaxScreenSlot) {
+            st.StepLen[b] = std::sqrt(work_.AccX[b] * work_.AccX[b] + work_.AccY[b] * work_.AccY[b]);
+            st.MoveErr[b] = st.StepLen[b] * kMoveErrFactor / st.Dist;
+            TXtimErr[b].setText(formatNumber(st.MoveErr[b], "000.000000000"));
+            TXtimErr[b].setToolTip(formatNumber(st.MoveErr[b], "000.00000000000000"));
+            if (st.MoveErr[b] > st.MoveErrMax[b]) st.MoveErrMax[b] = st.MoveErr[b];
+            TxMerr[b].setText(formatNumber(st.MoveErrMax[b], "000.000000000"));
+            TxMerr[b].setToolTip(formatNumber(st.MoveErrMax[b], "000.00000000000000"));
+            if (errorLimit < st.MoveErr[b] && endOnError) st.EndCode = 99;
+        }
+        st.VelX[b] += work_.AccX[b];
+        st.VelY[b] += work_.AccY[b];
+        if (b <= kMaxScreenSlot) keepOnScreen(b);
+    }
+}
+
+void FormOrbit::keepOnScreen(int b) {
+    struct Edge {
+        double* coord;
+        bool crossed;
+        double clampTo;
+    };
+    const Edge edges[] = {{&st.ScrX[b], st.ScrX[b] < 2640, 2650},
+                          {&st.ScrX[b], st.ScrX[b] > 12600, 12570},
+                          {&st.ScrY[b], st.ScrY[b] < 0, 530},
+                          {&st.ScrY[b], st.ScrY[b] > 9000, 8970}};
+    const bool endAtEdge = Chend.ticked() || st.DistIdx > 15;
+    for (const Edge& e : edges) {
+        if (!e.crossed) continue;
+        *e.coord = e.clampTo;
+        if (endAtEdge) st.BodyOff[b] = 1;
+        st.EndCode = endAtEdge ? 66 : 55;
+    }
+    if (endAtEdge || st.EndCode != 55) return;
+    if (st.DistIdx == 8) {
+        st.EndCode = 67;
+        return;
+    }
+    // Widen the view: the scales below 8 step outwards one by one, those above 8 fall back to their twin.
+    st.DistIdx = st.DistIdx < 8 ? st.DistIdx + 1 : st.DistIdx - 8;
+    const int idx = static_cast<int>(st.DistIdx);
+    OpDist[idx].select();
+    st.EndCode = 11;
+    LaChirp[1].setCaption("Distance scale has changed to \r" + OpDist[idx].caption());
+    LaChirp[1].setForeColor(TXerr.foreColor());
+    LaChirp[1].setBackColor(TXerr.backColor());
+    surface_.clear();
+}
+
+bool FormOrbit::stateIsFinite() const {
+    for (int b = 1; b <= st.NBodies; ++b) {
+        if (!std::isfinite(st.PosX[b]) || !std::isfinite(st.PosY[b]) || !std::isfinite(st.VelX[b]) ||
+            !std::isfinite(st.VelY[b]))
+            return false;
+    }
+    return true;
+}
 
 }  // namespace zephra

@@ -229,6 +229,32 @@ private:
 
     // Private steps of the handlers, each group defined in the file of its subsystem.
     // -- engine (tick and physics models) --
+    // Working values of one tick; Ax, Ay and the radii carry over from pair to pair.
+    struct TickWork {
+        Bodies<double> AccX{}, AccY{};  // km per iteration, this tick's velocity change
+        Bodies<double> OldV{};          // speed / c before the velocity update
+        double SumAx = 0, SumAy = 0;
+        double Ax = 0, Ay = 0;  // pull of the current pair
+        double RadI = 0, RadJ = 0;  // km, radii of the pulled and the pulling body
+        float PairTag = 0;      // 1 or 2 once the main pair touches
+        double GravSpeed = 0;   // km/s
+    };
+    TickWork work_{};
+    void readTickParameters();
+    void recordHistory();
+    void moveBodies();
+    void showBodyPanel(int i);
+    void gravityLoop();
+    void pullOnPair(int i, int j);
+    void contactStep(int i, int j, double r, double contactDist, double dx);
+    double delayedPull(int i, int j, double r, double dx, double dy);  // gives the dy that signs Ay
+    void plotBody(int i);
+    void rememberSpeeds();
+    void applyAccelerations();
+    void keepOnScreen(int b);
+    void lightSpeedLimit(int k);
+    void verifyVelocityMessage(double deltaV);
+    bool stateIsFinite() const;
     // -- scenarios --
     // -- tracking --
     // -- display --

@@ -1,0 +1,91 @@
+#include <cmath>
+
+#include "engine/einstein.h"
+#include "toolkit/number_text.h"
+#include "ui/form_orbit.h"
+
+// After the velocity update each body's speed change is recombined by Einstein's addition rule. With Special
+// Relativity the velocity is scaled to that result; with Vessor Theory the speed taken away becomes spin.
+namespace zephra {
+
+using toolkit::formatNumber;
+using toolkit::numberText;
+
+namespace {
+constexpr std::string_view kVerifyFormat = "0.000000000000000000";
+constexpr char kLineBreak = '\r';
+}  // namespace
+
+void FormOrbit::lightSpeedLimit(int k) {
+    const bool verify = k == 2 && LVLV.ticked();
+    const double newV =
+        std::sqrt(st.VelX[k] * st.VelX[k] + st.VelY[k] * st.VelY[k]) * st.ItersPerSec / st.LightC;
+    const double oldV = work_.OldV[k];
+    const double deltaV = newV - oldV;
+    if (verify) {
+        st.VerifyText[4] = formatNumber(oldV, kVerifyFormat);
+        st.VerifyText[2] = formatNumber(deltaV, kVerifyFormat);
+        st.VerifyText[1] = formatNumber(newV, kVerifyFormat);
+        st.VerifyText[0] = st.VerifyText[4] + "=old VELOCITY before movement" + kLineBreak +
+                           st.VerifyText[2] + "=amount of VELOCITY that has been added" + kLineBreak +
+                           st.VerifyText[1] + "=new total VELOCITY added as Newton" + kLineBreak;
+    }
+    const double factor = einsteinFactor(oldV, deltaV, newV);
+    const double einX = factor * st.VelX[k];
+    const double einY = factor * st.VelY[k];
+    st.EinsteinV = std::sqrt(einX * einX + einY * einY) * st.ItersPerSec / st.LightC;
+    if (k == 2) {
+        const double d = newV - st.EinsteinV;
+        st.SrDiffText = formatNumber(d, kVerifyFormat);
+        if (deltaV < 0) {
+            st.SrDiffText = "Special Relativity effectively zero. ";
+            CDsr.setBackColor(toolkit::rgb(128, 0, 32));
+        } else if (st.SrDiffText == kVerifyFormat) {
+            st.SrDiffText =
+                "Special Relativity close to zero. Newton vs Einstein velocity difference =" + numberText(d);
+            CDsr.setBackColor(toolkit::rgb(255, 128, 0));
+        } else {
+            st.SrDiffText += " difference between Newton and Einstein Velocity; or exactly:" + numberText(d);
+            CDsr.setBackColor(toolkit::rgb(0, 128, 0));
+        }
+    }
+    CDsr.setVisible(Cosmos[1].ticked());
+    const double removed =
+        std::sqrt((st.VelX[k] - einX) * (st.VelX[k] - einX) + (st.VelY[k] - einY) * (st.VelY[k] - einY));
+    if (Cosmos[1].ticked() && oldV <= st.EinsteinV) {
+        st.VelX[k] = einX;
+        st.VelY[k] = einY;
+    }
+    if (k < kPairSlots) {
+        const char* trend = deltaV > 0 ? ">0" : deltaV < 0 ? "<0" : "~";
+        LaLim[k].setCaption(newV == 0 ? "0" : trend);
+    }
+    if (verify) verifyVelocityMessage(deltaV);
+    if (k >= kPairSlots) return;  // spin is carried by the main pair only
+    const double radius = toolkit::leadingNumber(TXrad[k].text());
+    if (Cosmos[2].ticked() && radius > 0 && st.ImpactFlag == 0) {
+        const double sign = st.Spin[k] < 0 ? -1.0 : 1.0;
+        st.Spin[k] += sign * std::sqrt(2 * removed * st.ItersPerSec) / (st.TwoPi * radius);
+    }
+}
+
+void FormOrbit::verifyVelocityMessage(double deltaV) {
+    st.VerifyText[3] = formatNumber(st.EinsteinV, kVerifyFormat);
+    st.VerifyText[0] += st.VerifyText[3] + "=new VELOCITY for Einstein" + kLineBreak;
+    st.VerifyText[0] = std::string("Use these VELOCITIES to verify limit on VELOCITY as body #2 ") +
+                       kLineBreak + "approaches the velocity of light. (Expressed as a proportion of C)" +
+                       kLineBreak + kLineBreak + st.VerifyText[0];
+    if (!Cosmos[1].ticked()) {
+        platform_.messageBox("Special Relativity must be selected first", "N/A");
+        Cosmos[1].setValue(1);
+    }
+    if (deltaV < 0) {
+        st.VerifyText[0] = std::string("Body 2 is decelerating, therefore no velocity limit adjustment.") +
+                           kLineBreak + "(See directly below)";
+    } else {
+        platform_.messageBox(st.VerifyText[0], "Verify Einstein:");
+    }
+    LVLV.setValue(0);
+}
+
+}  // namespace zephra
