@@ -14,6 +14,11 @@ namespace zephra {
 namespace {
 // The interval box's preset rates, ms, by option index (option 0 is the free entry).
 constexpr const char* kPresetRates[] = {nullptr, "500", "75", "15"};
+
+// The rate option that stands for an interval: a preset, or the free entry.
+int rateOption(double ms) {
+    return ms == 15 ? 3 : ms == 75 ? 2 : ms == 500 ? 1 : 0;
+}
 }  // namespace
 
 void FormOrbit::paintScaleOption(OptionButton& option) {
@@ -35,6 +40,7 @@ void FormOrbit::Optime_Click(int Index) {
 
     st.TimeFac = std::pow(10.0, Index);
     st.TimeScaleIdx = static_cast<float>(Index);
+    // The same physical velocity under the new step length; minor bodies keep theirs.
     const double ratio = st.TimeFac / st.PrevTimeFac;
     for (int b = 1; b <= 2; ++b) {
         st.VelX[b] *= ratio;
@@ -47,17 +53,17 @@ void FormOrbit::Optime_Click(int Index) {
     st.PrevTimeFac = st.TimeFac;
 }
 
-bool FormOrbit::setRunInterval(double ms) {
-    const double whole = std::nearbyint(ms);  // halves to even, as the window's whole-number conversion
-    if (!(whole >= 0 && whole <= std::numeric_limits<int>::max())) {
-        TXt.setText(st.RateText);
-        LaChirp[1].setCaption(
-            "PC rate refused: it must be a whole number of milliseconds from 0 to 2147483647.");
-        return false;
+void FormOrbit::setRunIntervalFromBox() {
+    const std::optional<double> ms = toolkit::strictNumber(TXt.text());
+    if (ms && *ms >= 1 && *ms <= std::numeric_limits<int>::max() && *ms == std::floor(*ms)) {
+        acceptedRate_ = static_cast<int>(*ms);
+        Ti.setInterval(acceptedRate_);
+        return;
     }
-    st.RateText = TXt.text();
-    Ti.setInterval(static_cast<int>(whole));
-    return true;
+    LaChirp[1].setCaption("PC rate refused: it must be a whole number of milliseconds from 1 to 2147483647.");
+    TXt.setText(toolkit::numberText(acceptedRate_));
+    // The options follow the restored rate (a preset option writes the same text again).
+    Optim[rateOption(acceptedRate_)].select();
 }
 
 void FormOrbit::Optim_Click(int Index) {
@@ -66,12 +72,11 @@ void FormOrbit::Optim_Click(int Index) {
         TXt.setFocus();
     else
         TXt.setText(kPresetRates[Index]);
-    setRunInterval(toolkit::strictNumber(TXt.text()).value_or(std::nan("")));
+    setRunIntervalFromBox();
 }
 
 void FormOrbit::TXt_LostFocus() {
-    const double rate = toolkit::leadingNumber(TXt.text());
-    const int option = rate == 15 ? 3 : rate == 75 ? 2 : rate == 500 ? 1 : 0;
+    const int option = rateOption(toolkit::leadingNumber(TXt.text()));
     // A freely typed rate must reach the timer even when the free option is already the selected one.
     if (Optim[option].value())
         Optim_Click(option);

@@ -15,7 +15,10 @@ using toolkit::leadingNumber;
 double FormOrbit::delayedPull(int i, int j, double r, double dx, double dy) {
     st.DelayIters = (st.Dist / work_.GravSpeed) / (st.StepUnits / 100000);
     TXdelay.setText(formatNumber(st.Dist / work_.GravSpeed, "0.000000"));
-    const double delaySlot = std::max(0.0, st.BufPos - intPart(st.DelayIters));
+    // A negative speed of gravity would reach into slots not yet written, and a delay that is not a number
+    // into none: the slot stays within the history written so far.
+    const double wanted = st.BufPos - intPart(st.DelayIters);
+    const double delaySlot = wanted > 0 ? std::min(wanted, st.BufPos) : 0.0;
     TXitd.setText(toolkit::numberText(intPart(st.DelayIters)));
     if (st.DelayIters > 0) {
         st.DelayErrPct = (100000 / st.DelayIters) / 1000;
@@ -58,6 +61,7 @@ double FormOrbit::delayedPull(int i, int j, double r, double dx, double dy) {
     const double originDx = st.OriginX[j] - st.PosX[i];
     const double originDy = st.OriginY[j] - st.PosY[i];
     const double originR = std::sqrt(originDx * originDx + originDy * originDy);
+    if (originR == 0) return 0;  // the origin lies on the pulled body: no direction, the previous pull stands
     const double g = gravityStrength(st.GMstep, st.BufMass(slot, j), originR, st.GExp);
     const PullParts pull = pullComponents(g, originDx, originR);
     work_.Ax = pull.x;

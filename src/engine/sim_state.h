@@ -100,17 +100,16 @@ struct SimState {
     double FirstLaps[4][9]{};               // rows 0 (min) and 1 (max) of orbits 1..8, km
 
     // Scales.
-    double KmPerTwip = 0;         // km per twip
-    double OrgX = 0, OrgY = 0;    // twips, screen position of the km origin
-    float DistIdx = 0;            // distance option in force, 0..16
-    double TimeFac = 0;           // 10^k of the time scale
-    double TimeFac2 = 0;          // TimeFac squared
-    double StepUnits = 0;         // 15 x TimeFac: iteration length in 10^-5 s
-    double ItersPerSec = 0;       // iterations per virtual second
-    double PrevTimeFac = 0;       // TimeFac before the last time-scale change
-    float TimeScaleIdx = 0;       // time option in force, 0..17
-    std::string TimeRateLog;      // time-scale changes not yet written to the drift file
-    std::string RateText = "15";  // last accepted text of the interval box, ms (the window opens at 15)
+    double KmPerTwip = 0;       // km per twip
+    double OrgX = 0, OrgY = 0;  // twips, screen position of the km origin
+    float DistIdx = 0;          // distance option in force, 0..16
+    double TimeFac = 0;         // 10^k of the time scale
+    double TimeFac2 = 0;        // TimeFac squared
+    double StepUnits = 0;       // 15 x TimeFac: iteration length in 10^-5 s
+    double ItersPerSec = 0;     // iterations per virtual second
+    double PrevTimeFac = 0;     // TimeFac before the last time-scale change
+    float TimeScaleIdx = 0;     // time option in force, 0..17
+    std::string TimeRateLog;    // time-scale changes not yet written to the drift file
 
     // Status.
     float EndCode = 0;       // 66 left screen, 67 left range, 77 impact, 99 error limit; 55 and 11 passing

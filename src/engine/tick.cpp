@@ -23,6 +23,7 @@ bool isOdd(double laps) {
 
 void FormOrbit::Ti_Timer() {
     if (!OrbitTickStart()) return;
+    work_ = TickWork{};  // a body taken out keeps no pull of an earlier tick
     readTickParameters();
     recordHistory();
     moveBodies();
@@ -62,7 +63,7 @@ void FormOrbit::recordHistory() {
         }
     }
     st.BufPos += 1;
-    if (st.BufPos >= kHistoryWrap) {
+    if (!(st.BufPos >= 0 && st.BufPos < kHistoryWrap)) {  // also catches a counter that is not a number
         st.BufPos = 0;
         TXbuf.setText("Gravity Velocity Buffer");
         TXbuf.setVisible(true);

@@ -1,11 +1,277 @@
+// Starting a run from a scenario button: the reset that leaves nothing of the previous run behind, the
+// preset's values, the start geometry of the pair and the press of "Go". Also pausing and resuming.
+
+#include <cmath>
+
+#include "scenarios/catalogue.h"
+#include "toolkit/number_text.h"
 #include "ui/form_orbit.h"
 
-// Placeholder definitions, replaced by the subsystem's implementation.
 namespace zephra {
 
-void FormOrbit::CDp_Click(int) {}
-void FormOrbit::Command5_Click() {}
-void FormOrbit::PawsOff() {}
-void FormOrbit::KlikBut() {}
+namespace {
+constexpr int kClearedHistorySlots = 30000;  // the slots a new run can reach before it overwrites them itself
+constexpr int kLastDensityButton = 31;       // buttons from here on belong to the density experiments
+
+void placePairAtStart(SimState& st) {
+    // Slot 0 is the fixed mid-point of the pair.
+    st.PosX[0] = (st.PosX[1] + st.PosX[2]) / 2;
+    st.PosY[0] = (st.PosY[1] + st.PosY[2]) / 2;
+    st.Mass[0] = 0;
+    st.BodyOff[0] = 1;
+
+    const double d =
+        std::pow(std::pow(st.PosX[1] - st.PosX[2], 2) + std::pow(st.PosY[1] - st.PosY[2], 2), 0.5);
+    st.StartDist = d;
+    st.LapMin = st.LapMax = st.PrevLapMin = st.PrevLapMax = st.AllMin = st.AllMax = d;
+    st.StartDistText = toolkit::signedNumberText(d);
+
+    for (int i = 1; i <= 2; ++i) {
+        st.OriginX[i] = st.PosX[i];
+        st.OriginY[i] = st.PosY[i];
+        st.ScrX[i] = st.PosX[i] / st.KmPerTwip + st.OrgX;
+        st.ScrY[i] = st.PosY[i] / st.KmPerTwip + st.OrgY;
+    }
+}
+
+void applySetting(FormOrbit& f, const scenarios::Setting& setting) {
+    using scenarios::Control;
+    if (setting.control == Control::Text3) {
+        f.Text3.setText(toolkit::numberText(setting.value));
+        return;
+    }
+    CheckBox* const boxes[] = {&f.ChMinMax, &f.Chalt, &f.ChHit,   &f.Chdetails, &f.CHac,
+                               &f.Chboo,    &f.ChNum, &f.Chender, &f.Chauto};
+    boxes[static_cast<int>(setting.control)]->setValue(setting.value);
+}
+
+void applyTick(CheckBox& box, scenarios::Tick tick) {
+    if (tick != scenarios::Tick::Keep) box.setValue(static_cast<int>(tick));
+}
+
+// The boxes of body 1 and body 2, written body 2 first where the record says so.
+void writeInOrder(bool secondFirst, TextBox& box1, const std::string& text1, TextBox& box2,
+                  const std::string& text2) {
+    if (secondFirst) box2.setText(text2);
+    box1.setText(text1);
+    if (!secondFirst) box2.setText(text2);
+}
+
+void applyScenario(FormOrbit& f, const scenarios::Scenario& s) {
+    SimState& st = f.st;
+    for (scenarios::FirstStep step : s.firstSteps) {
+        switch (step) {
+            case scenarios::FirstStep::Time:
+                if (!f.Chuser.ticked()) f.Optime[s.timeOption].select();
+                break;
+            case scenarios::FirstStep::Distance:
+                f.OpDist[s.distanceOption].select();
+                break;
+            case scenarios::FirstStep::Description:
+                if (s.gmSun) st.GMsun = *s.gmSun;
+                f.LaChirp[0].setCaption(scenarios::descriptionText(s, st.DriftFile, f.Optime[7].toolTip()));
+                break;
+            case scenarios::FirstStep::SurfacePoints:
+                f.Text3.setText("7");
+                break;
+        }
+    }
+    for (const scenarios::Setting& setting : s.beforeValues) applySetting(f, setting);
+
+    const scenarios::Pair& p = s.pair;
+    st.Spin[1] = p.spin1;
+    st.Spin[2] = p.spin2;
+    const double shift = s.centredOnScreen ? st.ScreenWidthTw / 2 : 0;
+    st.PosY[1] = p.posY1;
+    st.PosY[2] = p.posY2;
+    st.PosX[1] = p.posX1 + shift;
+    st.PosX[2] = p.posX2 + shift;
+    st.VelY[1] = p.velY1 * s.velocityFactor;
+    st.VelY[2] = p.velY2 * s.velocityFactor;
+    st.VelX[1] = st.VelX[2] = 0;
+    for (int k = 0; k < s.velocityNudges; ++k) st.VelY[1] += scenarios::kVelocityNudge;
+
+    // The masses take what survives their text in the boxes, as a user's entry would.
+    const double unit = s.massPerKgFactor ? st.KgFactor : 1;
+    const std::string mass1 = toolkit::numberText(p.mass1 * unit),
+                      mass2 = toolkit::numberText(p.mass2 * unit);
+    const std::string radius1 = toolkit::numberText(p.radius1), radius2 = toolkit::numberText(p.radius2);
+    writeInOrder(s.secondBodyFirst, f.TXg[1], mass1, f.TXg[0], mass2);
+    st.Mass[1] = toolkit::leadingNumber(f.TXg[1].text());
+    st.Mass[2] = toolkit::leadingNumber(f.TXg[0].text());
+    writeInOrder(s.secondBodyFirst, f.TXrad[1], radius1, f.TXrad[2], radius2);
+
+    for (const scenarios::Setting& setting : s.beforeOptions) applySetting(f, setting);
+    applyTick(f.Cosmos[1], s.physics.special);
+    applyTick(f.Cosmos[2], s.physics.vessor);
+    applyTick(f.Cosmos[3], s.physics.general);
+    applyTick(f.ChDist, s.physics.delayDetails);
+    if (!s.physics.gravitySpeed.empty()) f.TXGspeed.setText(s.physics.gravitySpeed);
+    applyTick(f.Cosmos[4], s.physics.dark);
+    applyTick(f.Cosmos[5], s.physics.bounce);
+    for (const scenarios::Setting& setting : s.afterOptions) applySetting(f, setting);
+}
+}  // namespace
+
+void FormOrbit::CDp_Click(int Index) {
+    if (!decltype(CDp)::inRange(Index)) return;
+
+    if (!OpAnnual[0].value() && !OpAnnual[1].value() && !OpAnnual[2].value()) OpAnnual[0].select();
+    Ti.setEnabled(false);
+    ChHit.setValue(CheckBox::kTicked);
+    ChNum.setValue(CheckBox::kUnticked);
+
+    for (std::string* text : {&st.LastYearsText, &st.LastDaysText, &st.AvgDaysText, &st.AvgYearsText,
+                              &st.HalfDaysText, &st.HalfYearsText})
+        text->clear();
+    PawsOff();
+    st.TickStatus.clear();
+    TXdayFreq.setText("~");
+    TXyearFreq.setText("~");
+    st.ElapsedYears = st.ElapsedDays = 0;
+    st.LapStartYears = st.LapStartDays = 0;
+    st.LapYearsSum = st.LapDaysSum = 0;
+    st.StopLap = 1;
+
+    Chalt.setValue(CheckBox::kUnticked);
+    ChOrbit.setValue(CheckBox::kUnticked);
+    // Clearing the visible selection makes the scenario's own time option run its handler.
+    if (!Chuser.ticked()) Optime[18].select();
+    st.TimeRateLog.clear();
+    OpGD[0].select();
+    st.PrevQuart = st.Quart = 0;
+
+    LaChirp[1].setCaption("Scenario information may appear here.");
+    LaChirp[1].setForeColor(TXerr.foreColor());
+    LaChirp[1].setBackColor(TXerr.backColor());
+    Chdetails.setValue(CheckBox::kUnticked);
+    ChspinD.setValue(CheckBox::kUnticked);
+    CHac.setVisible(true);
+    CHac.setValue(CheckBox::kUnticked);
+    ChMinMax.setValue(CheckBox::kUnticked);
+    ChMinMax.setValue(CheckBox::kTicked);
+
+    st.MoveErrMax[1] = st.MoveErrMax[2] = 0;
+    TXender.setText("5");
+    st.GMsun = kGMsunDefault;
+    for (int i = 1; i <= 8; ++i) {
+        LaDrift[i].setCaption("~");
+        st.FirstLaps[0][i] = st.FirstLaps[1][i] = 0;
+    }
+    for (int i = 0; i <= 4; ++i) LaCosmo[i].setVisible(false);
+    st.EndCode = 0;
+    st.Iters = 0;
+    st.Laps = 0;
+    for (int k = 0; k <= kClearedHistorySlots; ++k)
+        for (int b = 1; b <= 2; ++b) st.BufX(k, b) = st.BufY(k, b) = 0;
+
+    // Each box is set both ways so that its handler runs whatever its state was.
+    Chboo.setValue(CheckBox::kTicked);
+    Chboo.setValue(CheckBox::kUnticked);
+    Chauto.setValue(CheckBox::kUnticked);
+    Chauto.setValue(CheckBox::kTicked);
+    Chboo.setVisible(true);
+    surface().clear();
+    ChDist.setValue(CheckBox::kUnticked);
+
+    LaChirp[0].setVisible(true);
+    st.ScenarioNo = static_cast<float>(Index);
+    TXschwarz.setText("2.94");
+    Text3.setText("12");
+    Tr.setEnabled(false);
+    platform().seedRandom(toolkit::leadingNumber(TXran.text()));
+    CHspinner.setValue(CheckBox::kTicked);
+    TXdelay.setText("0.0");
+    Text6.setText("1");
+    bool anyModel = false;
+    for (int i = 0; i <= 4; ++i) anyModel = anyModel || Cosmos[i].ticked();
+    if (!anyModel) Cosmos[0].setValue(CheckBox::kTicked);
+
+    st.ElapsedSec = st.ElapsedDays = st.ElapsedYears = st.ElapsedFrac = 0;
+    st.BufPos = 0;
+    KlikBut();
+    CDp[Index].setBackColor(Label7.foreColor());
+    st.BodyType[1] = 1;
+    st.BodyType[2] = 2;
+    for (int b = 3; b < kBodySlots; ++b) st.BodyType[b] = 3;
+    st.BodyOff[1] = st.BodyOff[2] = 0;
+    for (int b = 3; b < kBodySlots; ++b) st.BodyOff[b] = 1;
+
+    if (const scenarios::Scenario* scenario = scenarios::findScenario(Index)) {
+        const bool density = Index >= scenarios::kFirstCloudScenario;
+        if (density) LaChirp[0].setAlignment(toolkit::Alignment::Left);
+        applyScenario(*this, *scenario);
+        if (!density) LaChirp[0].setAlignment(toolkit::Alignment::Center);
+    }
+
+    placePairAtStart(st);
+    if (!ChDist.ticked()) FrameGD.setVisible(false);
+    const double g = toolkit::leadingNumber(TXGspeed.text());
+    if (Cosmos[3].ticked() && g == toolkit::intPart(g)) {
+        if (g <= 10)
+            HSgrav.setValue(toolkit::clampToInt16(g));
+        else
+            HSgrav.setVisible(false);
+    }
+    Command2.press();
+}
+
+void FormOrbit::KlikBut() {
+    const int last = static_cast<int>(st.MaxScenarioBtn);
+    for (int i = 0; i <= last && decltype(CDp)::inRange(i); ++i) {
+        const bool solar = i < kLastDensityButton;
+        CDp[i].setBackColor(solar ? Command5.backColor() : TXGspeed.backColor());
+        CDp[i].setToolTip(solar ? "Solar System Evolution" : "Density Simulation");
+    }
+}
+
+void FormOrbit::PawsOff() {
+    LabTab.setVisible(false);
+    Chon.setVisible(false);
+    La[0].setVisible(false);
+    for (int i = 0; i <= 4; ++i) {
+        TXTp[i].setVisible(false);
+        Label6[i].setVisible(false);
+    }
+    TXTOden.setVisible(false);
+    Ti.setEnabled(true);
+    Shark.setVisible(false);
+    TiF.setEnabled(false);
+    Qui.setVisible(false);
+    Frame2.setVisible(false);
+    for (int i = 0; i <= 1; ++i) Hsp[i].setVisible(false);
+    Opadd[0].deselect();
+    Opadd[1].deselect();
+}
+
+void FormOrbit::Command5_Click() {
+    if (!Ti.enabled()) {
+        PawsOff();
+        st.TickStatus.clear();
+        return;
+    }
+    Ti.setEnabled(false);
+    for (int i = 0; i <= 4; ++i) {
+        TXTp[i].setVisible(true);
+        Label6[i].setVisible(true);
+    }
+    TXTOden.setVisible(true);
+    La[0].setVisible(true);
+    Qui.setMax(toolkit::clampToInt16(toolkit::leadingNumber(TXn.text())));
+    Qui.setValue(1);
+    const int body = toolkit::clampToInt16(toolkit::leadingNumber(TXTOden.text()));
+    Qui.setValue(body);
+    Ocean(editedBody());
+    TiF.setEnabled(true);
+    Asgard();
+    Qui.setVisible(true);
+    Frame2.setVisible(true);
+    Opadd[0].select();
+    Hsp[0].setMax(toolkit::clampToInt16(ScaleWidth()));
+    Hsp[1].setMax(toolkit::clampToInt16(ScaleHeight()));
+    Chon.setVisible(true);
+    LabTab.setVisible(true);
+    st.TickStatus.clear();
+}
 
 }  // namespace zephra

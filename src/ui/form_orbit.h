@@ -260,13 +260,18 @@ private:
     // -- display --
     // Gives a time or distance option the selected or the plain colours, as it stands now.
     void paintScaleOption(OptionButton& option);
-    // Sets the run timer from an interval in ms (NaN when the box holds no number); a value that is no
-    // whole number of 0..2147483647 ms (0: as fast as the machine allows) is refused: the box gets its last
-    // accepted text back and LaChirp(1) says why.
-    bool setRunInterval(double ms);
+    // Sets the run timer's interval from the box TXt. Text that is not a whole number of 1..2147483647 ms
+    // is refused: the box gets the last accepted interval back and LaChirp(1) says why.
+    void setRunIntervalFromBox();
+    int acceptedRate_ = 15;  // ms, the last interval the run timer took from the box (the window opens at 15)
     // -- ui (panel, editor, status timers, links) --
-    // The body number of the editor, kept inside the screen arrays (bodies 0..2).
-    int editedBody() const;
+    // Gives a box that holds no number the value in force and says in LaChirp(1) that the entry was refused.
+    void refuseNonNumber(TextBox& box, double inForce, std::string_view what);
+    // The body number of the editor, kept inside the screen arrays (bodies 0..2): another number in the box
+    // is put back in range with a notice in LaChirp(1).
+    int editedBody();
+    // The highest body number a planet count admits, kept inside the body arrays (notice when cut down).
+    std::int16_t bodiesInUse(double planets);
 
     toolkit::Platform& platform_;
     toolkit::Surface surface_;

@@ -2,6 +2,7 @@
 // spin rows of the body panel. The tick reads most of these controls itself on every iteration.
 
 #include <cmath>
+#include <string>
 
 #include "toolkit/number_text.h"
 #include "ui/colour_pairs.h"
@@ -18,7 +19,17 @@ void paint(toolkit::Control& c, toolkit::Color fore, toolkit::Color back) {
 double number(const TextBox& box) {
     return toolkit::leadingNumber(box.text());
 }
+
+// A box the tick reads as an amount gets its default when it holds 0 or no number at all.
+bool holdsNoAmount(const TextBox& box) {
+    return toolkit::strictNumber(box.text()).value_or(0) == 0;
+}
 }  // namespace
+
+void FormOrbit::refuseNonNumber(TextBox& box, double inForce, std::string_view what) {
+    box.setText(toolkit::numberText(inForce));
+    LaChirp[1].setCaption(std::string(what) + " refused: it must be a number.");
+}
 
 void FormOrbit::Cosmos_Click(int Index) {
     if (Index < 0 || Index > 5) return;
@@ -51,10 +62,11 @@ void FormOrbit::Cosmos_Click(int Index) {
     if (!FrameGD.visible() && Cosmos[Index].value() != CheckBox::kUnticked) LaCosmo[Index].setVisible(true);
 
     if (Index == 5 && Cosmos[5].ticked()) {
-        if (number(TXyield) == 0) TXyield.setText(toolkit::numberText(0.001));
-        if (number(TXSpinTransfer) == 0) TXSpinTransfer.setText(toolkit::numberText(0.085));
+        if (holdsNoAmount(TXyield)) TXyield.setText(toolkit::numberText(0.001));
+        if (holdsNoAmount(TXSpinTransfer)) TXSpinTransfer.setText(toolkit::numberText(0.085));
     }
-    if (Index == 4 && Cosmos[4].ticked() && number(TXdark) == 0) TXdark.setText(toolkit::numberText(0.0004));
+    if (Index == 4 && Cosmos[4].ticked() && holdsNoAmount(TXdark))
+        TXdark.setText(toolkit::numberText(0.0004));
 }
 
 void FormOrbit::OpGD_Click(int) {
@@ -80,15 +92,22 @@ void FormOrbit::TXGspeed_LostFocus() {
     HSgrav.setVisible(v <= 10);
 }
 
-// The tick reads the friction from the box while the dark cloud is on.
-void FormOrbit::TXdark_LostFocus() {}
+// The tick reads the friction from the box while the dark cloud is on; text that is no number gives way to
+// the friction last in force.
+void FormOrbit::TXdark_LostFocus() {
+    if (!toolkit::strictNumber(TXdark.text())) refuseNonNumber(TXdark, st.DarkFric, "Dark cloud friction");
+}
 
 void FormOrbit::TXg_LostFocus(int Index) {
     if (Index < 0 || Index > 2) return;
     if (Index < 2 && number(TXg[Index]) < 1) TXg[Index].setText("1");
-    // A box that holds no number leaves its mass as it was.
-    if (const auto m = toolkit::strictNumber(TXg[1].text())) st.Mass[1] = *m;
-    if (const auto m = toolkit::strictNumber(TXg[0].text())) st.Mass[0] = *m;
+    // TXg(1) sets body 1 and TXg(0) the fixed body; a box that holds no number shows its mass in force again.
+    for (int k : {1, 0}) {
+        if (const auto m = toolkit::strictNumber(TXg[k].text()))
+            st.Mass[k] = *m;
+        else
+            refuseNonNumber(TXg[k], st.Mass[k], "Gravity");
+    }
     if (Index == 2) {
         if (number(TXg[2]) < 0.4) TXg[2].setText(toolkit::numberText(0.4));
         if (number(TXg[2]) > 2.6) TXg[2].setText(toolkit::numberText(2.6));

@@ -186,6 +186,20 @@ TEST(Tick, EndOnEdgeTakesTheBodyOut) {
     EXPECT_EQ(p.st.DistIdx, 3);
 }
 
+TEST(Tick, BodyTakenOutKeepsItsVelocity) {
+    Pair p;
+    p.place(1, -300, 0);
+    p.place(2, 300, 0, 0, 2);
+    p.form->Ti_Timer();
+    const double vx2 = p.st.VelX[2], vy2 = p.st.VelY[2], vx1 = p.st.VelX[1];
+    p.st.BodyOff[2] = 1;
+    p.form->Ti_Timer();
+    EXPECT_EQ(p.st.VelX[2], vx2);
+    EXPECT_EQ(p.st.VelY[2], vy2);
+    EXPECT_EQ(p.st.PosY[2], 2);    // moved in the first tick only
+    EXPECT_EQ(p.st.VelX[1], vx1);  // and no longer pulls body 1
+}
+
 TEST(Tick, TouchingPairPushesApartAndEndsWithoutGaseousInteraction) {
     Pair p;
     p.form->TXrad[1].initText("1000");
@@ -267,6 +281,19 @@ TEST(GravityDelay, SpatialOriginOfABodyAtRestIsItsOwnPosition) {
     p.form->Ti_Timer();
     EXPECT_EQ(p.st.OriginX[2], p.st.PosX[2]);
     EXPECT_EQ(p.st.OriginY[2], p.st.PosY[2]);
+}
+
+TEST(GravityDelay, NegativeGravitySpeedStaysInsideTheWrittenHistory) {
+    Pair p;
+    startDelayedPair(p);
+    p.form->TXGspeed.initText("-0.1");
+    p.form->OpGD[0].initValue(true);
+    p.form->OpGD[1].initValue(false);
+    for (int t = 0; t < 3; ++t) p.form->Ti_Timer();
+    // The slot is the present one, which holds the positions from before this tick's move.
+    EXPECT_EQ(p.st.OriginX[2], p.st.BufX(static_cast<int>(p.st.BufPos), 2));
+    EXPECT_EQ(p.form->LaChirp[2].caption(), "Gravity Delay - infinite - div by zero ERROR");
+    EXPECT_TRUE(p.form->Ti.enabled());
 }
 
 TEST(DecayBod, ShedsAThirtiethOfTheExcessIntoSlotZero) {
