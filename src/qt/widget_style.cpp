@@ -18,7 +18,8 @@ QFont fontFor(toolkit::FontKind kind) {
     // 1 pt is 4/3 pixel at 96 dpi: 6.75 pt -> 9 px, 8.25 pt -> 11 px, 12 pt -> 16 px.
     switch (kind) {
         case toolkit::FontKind::Caption:
-            return face("DejaVu Serif", 9, false, QFont::Serif);
+            // Condensed, so the window's long captions fit the narrow places they were written for.
+            return face("DejaVu Sans Condensed", 9, false, QFont::SansSerif);
         case toolkit::FontKind::Scenario:
             return face("DejaVu Serif", 16, true, QFont::Serif);
         case toolkit::FontKind::Numeric:

@@ -446,20 +446,21 @@ void FormOrbit::layOutControls() {
          {},
          kHidden});
     row({&Line1, "Line1", -1, &FraTime, 3240, 120, 0, 1920});
-    row({&Label10[1], "Label10", 1, &FraTime, 3300, 120, 1575, 165, "Time Scale",
+    // Right of the divider, below the "Scenario Time" box that sits on the frame's edge.
+    row({&Label10[1], "Label10", 1, &FraTime, 3300, 225, 1575, 150, "Time Scale",
          "If you do not pause before adjusting time scale, there will be a marginal movement error%. "
          "Increasing the "
          "time scale causes large margins of error; or in extremes, even overflow errors"});
-    row({&Label8[4], "Label8", 4, &FraTime, 3520, 290, 1355, 165, "Movement err %"});
-    row({&LaDark[1], "LaDark", 1, &FraTime, 3300, 465, 200, 200, "1", "Body 1"});
-    row({&TXtimErr[1], "TXtimErr", 1, &FraTime, 3520, 455, 1360, 210, "0"});
-    row({&Label8[5], "Label8", 5, &FraTime, 3520, 680, 1355, 165, "Movement err %"});
-    row({&LaDark[2], "LaDark", 2, &FraTime, 3300, 855, 200, 200, "2", "Body 2"});
-    row({&TXtimErr[2], "TXtimErr", 2, &FraTime, 3520, 845, 1360, 210, "0"});
-    row({&Label8[6], "Label8", 6, &FraTime, 3300, 1070, 780, 165, "Max err %"});
-    row({&Label8[7], "Label8", 7, &FraTime, 4100, 1070, 780, 165, "Max err %"});
-    row({&TxMerr[1], "TxMerr", 1, &FraTime, 3520, 1235, 1360, 190, "0"});
-    row({&TxMerr[2], "TxMerr", 2, &FraTime, 3520, 1425, 1360, 190, "0"});
+    row({&Label8[4], "Label8", 4, &FraTime, 3520, 380, 1355, 150, "Movement err %"});
+    row({&LaDark[1], "LaDark", 1, &FraTime, 3300, 540, 200, 180, "1", "Body 1"});
+    row({&TXtimErr[1], "TXtimErr", 1, &FraTime, 3520, 535, 1360, 190, "0"});
+    row({&Label8[5], "Label8", 5, &FraTime, 3520, 735, 1355, 150, "Movement err %"});
+    row({&LaDark[2], "LaDark", 2, &FraTime, 3300, 895, 200, 180, "2", "Body 2"});
+    row({&TXtimErr[2], "TXtimErr", 2, &FraTime, 3520, 890, 1360, 190, "0"});
+    row({&Label8[6], "Label8", 6, &FraTime, 3300, 1090, 780, 150, "Max err %"});
+    row({&Label8[7], "Label8", 7, &FraTime, 4100, 1090, 780, 150, "Max err %"});
+    row({&TxMerr[1], "TxMerr", 1, &FraTime, 3520, 1245, 1360, 180, "0"});
+    row({&TxMerr[2], "TxMerr", 2, &FraTime, 3520, 1430, 1360, 180, "0"});
 
     row({&Frame1, "Frame1", -1, nullptr, 12600, 9000, 2655, 2055, "Elapsed Time"});
     row({&Label4[0], "Label4", 0, &Frame1, 60, 180, 540, 165, "Secs"});
