@@ -15,7 +15,8 @@ QFont face(const char* family, int pixelSize, bool bold, QFont::StyleHint hint) 
 }  // namespace
 
 QFont fontFor(toolkit::FontKind kind) {
-    // 1 pt is 4/3 pixel at 96 dpi: 6.75 pt -> 9 px, 8.25 pt -> 11 px, 12 pt -> 16 px.
+    // 1 pt is 4/3 pixel at 96 dpi: 6.75 pt -> 9 px, 12 pt -> 16 px; the number face is a pixel smaller than
+    // 8.25 pt (11 px) because its substitute runs wider.
     switch (kind) {
         case toolkit::FontKind::Caption:
             // Condensed, so the window's long captions fit the narrow places they were written for.
@@ -23,7 +24,7 @@ QFont fontFor(toolkit::FontKind kind) {
         case toolkit::FontKind::Scenario:
             return face("DejaVu Serif", 16, true, QFont::Serif);
         case toolkit::FontKind::Numeric:
-            return face("DejaVu Sans Mono", 11, false, QFont::Monospace);
+            return face("DejaVu Sans Mono", 10, false, QFont::Monospace);
         case toolkit::FontKind::SansBold:
             return face("DejaVu Sans", 11, true, QFont::SansSerif);
         case toolkit::FontKind::Verdana:

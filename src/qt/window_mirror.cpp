@@ -100,6 +100,7 @@ QWidget* WindowMirror::createWidget(Control& control) {
             break;
         case ControlKind::TextBox: {
             auto* edit = new QLineEdit(&root_);
+            edit->setFrame(false);  // the window's boxes are flat; the frame would eat their narrow width
             edit->setTextMargins(1, 0, 1, 0);
             w = edit;
             break;

@@ -119,7 +119,7 @@ void FormOrbit::layOutControls() {
     row({&ImMoon, "ImMoon", -1, nullptr, 2760, 1080, 9750, 6600});
     row({&ImSun, "ImSun", -1, nullptr, 7800, 6240, 300, 300, {}, {}, kHidden});
     row({&Shark, "Shark", -1, nullptr, 11880, 5280, 225, 225, {}, {}, kHidden});
-    row({&LaChirp[0], "LaChirp", 0, nullptr, 2760, 480, 9750, 600,
+    row({&LaChirp[0], "LaChirp", 0, nullptr, 2760, 450, 9750, 900,
          "Select Solar System option from the numbers on the left to begin. Optimal screen size 1024 x 768 - "
          "Hover "
          "mouse over stuff for quick help. ",
