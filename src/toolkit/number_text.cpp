@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "toolkit/text_cache.h"
+
 namespace zephra::toolkit {
 namespace {
 
@@ -57,27 +59,57 @@ std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
-// |x| (finite, non-zero) as 15 significant digits and the decimal exponent of the first one.
+// |x| (finite, non-zero) as 15 significant digits and the decimal exponent of the first one. Fixed buffers:
+// the panels convert a few dozen numbers a tick, and the heap is the slowest part of a conversion.
 struct Decimal {
-    std::string digits;
+    char digits[kSignificantDigits + 2];  // room for the 17 digits of a shortest form
+    int count = 0;
     int exponent = 0;
 };
 
-Decimal significantDigits(double ax) {
+// Splits to_chars' scientific text ("d.ddde+XX") into its digits and exponent.
+Decimal splitScientific(const char* text, const char* end) {
+    Decimal d;
+    const char* p = text;
+    for (; p != end && *p != 'e'; ++p)
+        if (isDigit(*p)) d.digits[d.count++] = *p;
+    ++p;  // the 'e'
+    std::from_chars(p + (*p == '+' ? 1 : 0), end, d.exponent);
+    return d;
+}
+
+// The correctly rounded 15 digits of the exact binary value, from the slower fixed-precision conversion.
+Decimal roundedDigits(double ax) {
     char buffer[40];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, ax, std::chars_format::scientific,
                                       kSignificantDigits - 1);
-    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    const std::size_t e = text.find('e');
-    Decimal d;
-    d.digits.reserve(kSignificantDigits);
-    for (char c : text.substr(0, e))
-        if (isDigit(c)) d.digits.push_back(c);
-    int exponent = 0;
-    const std::string_view exponentText = text.substr(e + 1);
-    std::from_chars(exponentText.data() + (exponentText[0] == '+' ? 1 : 0),
-                    exponentText.data() + exponentText.size(), exponent);
-    d.exponent = exponent;
+    return splitScientific(buffer, result.ptr);
+}
+
+// The shortest round-trip digits are far cheaper to find and give the same 15 digits: with 15 or fewer they
+// are the rounding itself; with 16 or 17, no 16-digit halfway point can lie between them and the exact value
+// (it would round-trip and be shorter or closer), so rounding them half up agrees with rounding the exact
+// value. Only 16 digits ending in 5 sit on a halfway point, and those take the exact conversion. Subnormal
+// values are too coarse for this reasoning and take it as well.
+Decimal significantDigits(double ax) {
+    if (ax < std::numeric_limits<double>::min()) return roundedDigits(ax);
+    char buffer[40];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, ax, std::chars_format::scientific);
+    Decimal d = splitScientific(buffer, result.ptr);
+    if (d.count == kSignificantDigits + 1 && d.digits[kSignificantDigits] == '5') return roundedDigits(ax);
+    const bool up = d.count > kSignificantDigits && d.digits[kSignificantDigits] >= '5';
+    while (d.count < kSignificantDigits) d.digits[d.count++] = '0';
+    d.count = kSignificantDigits;
+    if (up) {
+        int i = kSignificantDigits - 1;
+        while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
+        if (i < 0) {
+            d.digits[0] = '1';  // 999...9 became 1000...0
+            ++d.exponent;
+        } else {
+            ++d.digits[i];
+        }
+    }
     return d;
 }
 
@@ -86,24 +118,44 @@ std::string nonFiniteText(double x) {
     return x < 0 ? "-Infinity" : "Infinity";
 }
 
-// round(|x| * 10^decimals) as decimal digits, halves away from zero on the 15-digit decimal form of x.
-std::string scaledDigits(double ax, int decimals) {
-    if (ax == 0) return "0";
-    const Decimal d = significantDigits(ax);
-    const int last = d.exponent + decimals;  // index of the digit worth 10^-decimals
-    const int kept = static_cast<int>(d.digits.size()) - 1;
-    if (last >= kept) return d.digits + std::string(static_cast<std::size_t>(last - kept), '0');
-    if (last < -1) return "0";
-    std::string s = d.digits.substr(0, static_cast<std::size_t>(last + 1));
-    if (d.digits[static_cast<std::size_t>(last + 1)] >= '5') {
-        int i = static_cast<int>(s.size()) - 1;
-        while (i >= 0 && s[static_cast<std::size_t>(i)] == '9') s[static_cast<std::size_t>(i--)] = '0';
-        if (i < 0)
-            s.insert(s.begin(), '1');
-        else
-            ++s[static_cast<std::size_t>(i)];
+// |x| rounded to a number of decimals (halves away from zero on its 15-digit decimal form): digits from the
+// first significant one, all further digits zero. No digits at all when it rounds to zero.
+struct Rounded {
+    Decimal d;
+    // The digit worth 10^power.
+    char digitAt(int power) const {
+        const int i = d.exponent - power;
+        return i >= 0 && i < d.count ? d.digits[i] : '0';
     }
-    return s.empty() ? "0" : s;
+    // How many digits the whole part has (0 when it is zero).
+    int wholeDigits() const { return d.count > 0 && d.exponent >= 0 ? d.exponent + 1 : 0; }
+};
+
+Rounded roundToDecimals(double ax, int decimals) {
+    Rounded r;
+    if (ax == 0) return r;
+    r.d = significantDigits(ax);
+    const int keep = r.d.exponent + decimals + 1;  // digits down to the one worth 10^-decimals
+    if (keep >= kSignificantDigits) return r;
+    if (keep < 0) {
+        r.d.count = 0;
+        return r;
+    }
+    const bool up = r.d.digits[keep] >= '5';
+    r.d.count = keep;
+    if (!up) return r;
+    int i = keep - 1;
+    while (i >= 0 && r.d.digits[i] == '9') --i;
+    if (i < 0) {
+        // All nines (or nothing kept): one unit of the next higher power.
+        r.d.digits[0] = '1';
+        r.d.count = 1;
+        ++r.d.exponent;
+    } else {
+        ++r.d.digits[i];
+        r.d.count = i + 1;
+    }
+    return r;
 }
 
 }  // namespace
@@ -124,80 +176,112 @@ std::optional<double> strictNumber(std::string_view text) {
     return value;
 }
 
-std::string numberText(double x) {
+namespace {
+
+std::string plainText(double x) {
     if (!std::isfinite(x)) return nonFiniteText(x);
     if (x == 0) return "0";
     Decimal d = significantDigits(std::fabs(x));
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
-    const int sig = static_cast<int>(d.digits.size());
+    while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
+    const int sig = d.count;
     const int e = d.exponent;
-    std::string out = x < 0 ? "-" : "";
+    char out[48];
+    int n = 0;
+    if (x < 0) out[n++] = '-';
+    auto put = [&](const char* from, int count) {
+        for (int k = 0; k < count; ++k) out[n++] = from[k];
+    };
+    auto zeros = [&](int count) {
+        for (int k = 0; k < count; ++k) out[n++] = '0';
+    };
     if (e >= kSignificantDigits || (e < 0 && -e - 1 + sig > kSignificantDigits)) {
-        out += d.digits[0];
-        if (sig > 1) out += '.' + d.digits.substr(1);
-        out += e < 0 ? "E-" : "E+";
-        const std::string magnitude = std::to_string(std::abs(e));
-        if (magnitude.size() < 2) out += '0';
-        out += magnitude;
+        out[n++] = d.digits[0];
+        if (sig > 1) {
+            out[n++] = '.';
+            put(d.digits + 1, sig - 1);
+        }
+        out[n++] = 'E';
+        out[n++] = e < 0 ? '-' : '+';
+        const int magnitude = std::abs(e);
+        if (magnitude < 10) out[n++] = '0';
+        n = static_cast<int>(std::to_chars(out + n, out + sizeof out, magnitude).ptr - out);
     } else if (e < 0) {
-        out += "0." + std::string(static_cast<std::size_t>(-e - 1), '0') + d.digits;
+        out[n++] = '0';
+        out[n++] = '.';
+        zeros(-e - 1);
+        put(d.digits, sig);
     } else if (sig <= e + 1) {
-        out += d.digits + std::string(static_cast<std::size_t>(e + 1 - sig), '0');
+        put(d.digits, sig);
+        zeros(e + 1 - sig);
     } else {
-        out += d.digits.substr(0, static_cast<std::size_t>(e + 1)) + '.' +
-               d.digits.substr(static_cast<std::size_t>(e + 1));
+        put(d.digits, e + 1);
+        out[n++] = '.';
+        put(d.digits + e + 1, sig - e - 1);
     }
-    return out;
+    return std::string(out, static_cast<std::size_t>(n));
 }
+
+}  // namespace
 
 std::string signedNumberText(double x) {
     return x < 0 ? numberText(x) : ' ' + numberText(x);
 }
 
-std::string formatNumber(double x, std::string_view pattern) {
-    if (!std::isfinite(x)) return numberText(x);
+namespace {
+
+std::string patternText(double x, std::string_view pattern) {
+    if (!std::isfinite(x)) return plainText(x);
     const std::size_t point = pattern.find('.');
     const std::string_view integerPattern = pattern.substr(0, point);
     const std::string_view fractionPattern =
         point == std::string_view::npos ? std::string_view() : pattern.substr(point + 1);
     int decimals = 0;
     for (char c : fractionPattern) decimals += c == '0';
+    int zeros = 0;
+    for (char c : integerPattern) zeros += c == '0';
 
-    std::string digits = scaledDigits(std::fabs(x), decimals);
-    if (digits.size() <= static_cast<std::size_t>(decimals))
-        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
-    std::string integerDigits = digits.substr(0, digits.size() - static_cast<std::size_t>(decimals));
-    const std::string fractionDigits = digits.substr(integerDigits.size());
-    if (integerDigits == "0") integerDigits.clear();  // the pattern's zeros decide whether "0" is shown
-
-    // Integer part: digits fill the pattern's zeros from the right; extra digits go before the first one.
-    std::string integerText;
-    int next = static_cast<int>(integerDigits.size()) - 1;
-    int firstZero = -1;
-    for (int p = static_cast<int>(integerPattern.size()) - 1; p >= 0; --p) {
-        const char c = integerPattern[static_cast<std::size_t>(p)];
+    const Rounded r = roundToDecimals(std::fabs(x), decimals);
+    // Whole digits fill the pattern's zeros from the right; any more go before the first zero (or at the
+    // end of a pattern without one). A zero whole part shows only where the pattern asks for zeros.
+    const int whole = r.wholeDigits();
+    const int extra = whole > zeros ? whole - zeros : 0;
+    std::string out;
+    out.reserve(pattern.size() + static_cast<std::size_t>(extra) + 1);
+    if (x < 0) out += '-';
+    int power = (extra > 0 ? whole : zeros) - 1;
+    auto putExtra = [&] {
+        for (int k = 0; k < extra; ++k) out += r.digitAt(power--);
+    };
+    bool extraDone = false;
+    for (char c : integerPattern) {
         if (c == '0') {
-            integerText.insert(integerText.begin(),
-                               next >= 0 ? integerDigits[static_cast<std::size_t>(next--)] : '0');
-            firstZero = p;
+            if (!extraDone) putExtra(), extraDone = true;
+            out += r.digitAt(power--);
         } else {
-            integerText.insert(integerText.begin(), c);
+            out += c;
         }
     }
-    if (next >= 0) {
-        const std::string extra = integerDigits.substr(0, static_cast<std::size_t>(next + 1));
-        const std::size_t at = firstZero < 0 ? integerText.size() : static_cast<std::size_t>(firstZero);
-        integerText.insert(at, extra);
-    }
-
-    std::string out = x < 0 ? "-" : "";
-    out += integerText;
+    if (!extraDone) putExtra();
     if (point != std::string_view::npos) {
         out += '.';
-        std::size_t used = 0;
-        for (char c : fractionPattern) out += c == '0' ? fractionDigits[used++] : c;
+        power = -1;
+        for (char c : fractionPattern) out += c == '0' ? r.digitAt(power--) : c;
     }
     return out;
+}
+
+}  // namespace
+
+std::string numberText(double x) {
+    thread_local TextCache cache;
+    if (const std::string* known = cache.find(x, {})) return *known;
+    return cache.remember(x, {}, plainText(x));
+}
+
+std::string formatNumber(double x, std::string_view pattern) {
+    thread_local TextCache cache;
+    if (const std::string* known = cache.find(x, pattern)) return *known;
+    return cache.remember(x, pattern, patternText(x, pattern));
 }
 
 double intPart(double x) {

@@ -153,7 +153,9 @@ TEST_F(ScenarioWindow, OptionStatesPerScenario) {
         EXPECT_EQ(form.Cosmos[1].value(), r.special) << r.scenario;
         EXPECT_EQ(form.Cosmos[3].value(), r.general) << r.scenario;
         EXPECT_EQ(form.ChDist.value(), r.delayDetails) << r.scenario;
-        if (*r.gravitySpeed) EXPECT_EQ(form.TXGspeed.text(), r.gravitySpeed) << r.scenario;
+        if (*r.gravitySpeed) {
+            EXPECT_EQ(form.TXGspeed.text(), r.gravitySpeed) << r.scenario;
+        }
         EXPECT_EQ(form.Chalt.value(), r.alternate) << r.scenario;
         EXPECT_EQ(form.ChHit.value(), r.gas) << r.scenario;
         EXPECT_EQ(form.ChMinMax.value(), r.maxDist) << r.scenario;

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <random>
 
 namespace zephra::toolkit {
 namespace {
@@ -73,6 +78,48 @@ TEST(NumberText, FifteenSignificantDigitsFixedWhereTheyFit) {
     // The largest doubles round beyond the range in 15 digits: their text is refused when read back.
     EXPECT_EQ(numberText(-std::numeric_limits<double>::max()), "-1.79769313486232E+308");
     EXPECT_FALSE(strictNumber("-1.79769313486232E+308").has_value());
+}
+
+// printf's "%.14e" is an exact 15-digit rounding of the binary value: the reference every number text must
+// agree with. Both texts must hold the same significant digits and read back as the same double.
+std::string significantDigitsOf(const std::string& text) {
+    std::string digits;
+    for (char c : text.substr(0, text.find_first_of("eE")))
+        if (c >= '0' && c <= '9' && !(digits.empty() && c == '0')) digits += c;
+    while (!digits.empty() && digits.back() == '0') digits.pop_back();
+    return digits;
+}
+
+void expectFifteenDigits(double x) {
+    char reference[64];
+    std::snprintf(reference, sizeof reference, "%.14e", x);
+    const std::string shown = numberText(x);
+    EXPECT_EQ(significantDigitsOf(shown), significantDigitsOf(reference))
+        << reference << " shown as " << shown;
+    EXPECT_EQ(std::strtod(shown.c_str(), nullptr), std::strtod(reference, nullptr))
+        << reference << " shown as " << shown;
+}
+
+TEST(NumberText, DigitsAgreeWithAnExactRoundingEverywhere) {
+    // Halfway points, carries into a new decade, 16-digit values ending in 5, the smallest and largest
+    // doubles.
+    for (double x : {0.1234567890123455, 9.999999999999995, 999999999999999.5, 123456789012345.5,
+                     0.30000000000000004, 1.0000000000000009, 2.5e-308, 4.9406564584124654e-324,
+                     2.2250738585072014e-308, 1.7976931348623157e308, 149597870.69999999, 5e-15})
+        expectFifteenDigits(x);
+    std::mt19937_64 random(20261207);
+    for (int n = 0; n < 200000; ++n) {
+        const double any = std::bit_cast<double>(random());
+        if (std::isfinite(any) && any != 0) expectFifteenDigits(any);
+        // A 15-digit decimal followed by a 5 is a halfway point; it and its neighbours are the hard cases.
+        char text[64];
+        std::snprintf(text, sizeof text, "%llu5e%d",
+                      static_cast<unsigned long long>(100000000000000ull + random() % 900000000000000ull),
+                      static_cast<int>(random() % 580) - 300);
+        const double halfway = std::strtod(text, nullptr);
+        for (double x : {halfway, std::nextafter(halfway, 0.0), std::nextafter(halfway, 1e308)})
+            expectFifteenDigits(x);
+    }
 }
 
 TEST(NumberText, SignedFormLeadsWithABlankUnlessNegative) {

@@ -13,9 +13,13 @@
 namespace zephra::testing {
 namespace {
 
+#ifndef ZEPHRA_TORTURE_DEFAULT_EVENTS
+#define ZEPHRA_TORTURE_DEFAULT_EVENTS 20000
+#endif
+
 std::uint64_t eventsWanted() {
     const char* text = std::getenv("ZEPHRA_TORTURE_EVENTS");
-    return text ? std::strtoull(text, nullptr, 10) : 20000;
+    return text ? std::strtoull(text, nullptr, 10) : ZEPHRA_TORTURE_DEFAULT_EVENTS;
 }
 
 // Every line of the drift file is printable text of a sane length.
