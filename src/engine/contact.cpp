@@ -12,7 +12,7 @@ void FormOrbit::contactStep(int i, int j, double r, double contactDist, double d
     if (j == 2 && i == 1) work_.PairTag = 2;
     const double spinI = i < kPairSlots ? std::abs(st.Spin[i]) : 0.0;
     const double spinJ = j < kPairSlots ? std::abs(st.Spin[j]) : 0.0;
-    const bool fluid = toolkit::leadingNumber(TXyield.text()) > spinI + spinJ;
+    const bool fluid = TXyield.leadingValue() > spinI + spinJ;
     if (work_.PairTag == 0) return;  // the main pair is not touching yet: the previous pull stands
     if (fluid || !Cosmos[5].ticked()) {
         const PullParts push = pullComponents(contactPushStrength(r, contactDist, st.Mass[j]), dx, r);

@@ -8,23 +8,22 @@
 // Gravity at a finite speed: the pulled body feels the other where it was when the arriving gravity left it.
 namespace zephra {
 
-using toolkit::formatNumber;
+using toolkit::asPattern;
 using toolkit::intPart;
-using toolkit::leadingNumber;
 
 double FormOrbit::delayedPull(int i, int j, double r, double dx, double dy) {
     st.DelayIters = (st.Dist / work_.GravSpeed) / (st.StepUnits / 100000);
-    TXdelay.setText(formatNumber(st.Dist / work_.GravSpeed, "0.000000"));
+    TXdelay.setText(asPattern(st.Dist / work_.GravSpeed, "0.000000"));
     // A negative speed of gravity would reach into slots not yet written, and a delay that is not a number
     // into none: the slot stays within the history written so far.
     const double wanted = st.BufPos - intPart(st.DelayIters);
     const double delaySlot = wanted > 0 ? std::min(wanted, st.BufPos) : 0.0;
-    TXitd.setText(toolkit::numberText(intPart(st.DelayIters)));
+    TXitd.setText(toolkit::asNumber(intPart(st.DelayIters)));
     if (st.DelayIters > 0) {
         st.DelayErrPct = (100000 / st.DelayIters) / 1000;
-        TXerr.setText(formatNumber(st.DelayErrPct, "00.0"));
+        TXerr.setText(asPattern(st.DelayErrPct, "00.0"));
         if (Chswitch.ticked()) {
-            if (leadingNumber(TXswitch.text()) > st.DelayErrPct)
+            if (TXswitch.leadingValue() > st.DelayErrPct)
                 OpGD[0].select();
             else
                 OpGD[1].select();

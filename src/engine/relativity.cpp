@@ -62,7 +62,7 @@ void FormOrbit::lightSpeedLimit(int k) {
     }
     if (verify) verifyVelocityMessage(deltaV);
     if (k >= kPairSlots) return;  // spin is carried by the main pair only
-    const double radius = toolkit::leadingNumber(TXrad[k].text());
+    const double radius = TXrad[k].leadingValue();
     if (Cosmos[2].ticked() && radius > 0 && st.ImpactFlag == 0) {
         const double sign = st.Spin[k] < 0 ? -1.0 : 1.0;
         st.Spin[k] += sign * std::sqrt(2 * removed * st.ItersPerSec) / (st.TwoPi * radius);

@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "toolkit/deferred_text.h"
+
 namespace zephra {
 
 inline constexpr int kBodySlots = 10;  // bodies 0..9 of the physical arrays
@@ -138,8 +140,8 @@ struct SimState {
     double ElapsedSec = 0;   // whole seconds (fractions when a step is 1 s or longer)
     double ElapsedFrac = 0;  // rest below one second, 10^-5 s units
     double ElapsedDays = 0;
-    double ElapsedYears = 0;  // years of 365.256 days
-    std::string ElapsedDaysText, ElapsedYearsText;
+    double ElapsedYears = 0;                                  // years of 365.256 days
+    toolkit::DeferredText ElapsedDaysText, ElapsedYearsText;  // as shown; converted when read
 
     // Orbit periods.
     double LapStartDays = 0, LapStartYears = 0;

@@ -8,8 +8,6 @@
 // mark of body 2's start.
 namespace zephra {
 
-using toolkit::leadingNumber;
-
 namespace {
 constexpr int kMaxRings = 6;
 constexpr int kMaxPoints = 32;
@@ -37,14 +35,14 @@ double FormOrbit::DecayBod(int i, double OrbV, double SpinV) {
 
 void FormOrbit::RotaP(int i) {
     if (i < 1 || i >= kPairSlots) return;
-    st.RadTwips = leadingNumber(TXrad[i].text()) / st.KmPerTwip;
+    st.RadTwips = TXrad[i].leadingValue() / st.KmPerTwip;
     if (st.RadTwips < kMinDrawnRadius && Chauto.ticked()) return;
-    int rings = toolkit::clampToInt16(leadingNumber(Text6.text()));
+    int rings = toolkit::clampToInt16(Text6.leadingValue());
     if (rings > kMaxRings) {
         rings = kMaxRings;
         Text6.setText("6");
     }
-    st.SurfPoints = leadingNumber(Text3.text());
+    st.SurfPoints = Text3.leadingValue();
     if (st.SurfPoints > kMaxPoints) {
         st.SurfPoints = kMaxPoints;
         Text3.setText("32");

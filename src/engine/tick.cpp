@@ -8,9 +8,8 @@
 // new positions, then the velocities receive it.
 namespace zephra {
 
-using toolkit::formatNumber;
-using toolkit::leadingNumber;
-using toolkit::numberText;
+using toolkit::asNumber;
+using toolkit::asPattern;
 
 namespace {
 constexpr double kPanelScreenLimit = 32767;
@@ -44,14 +43,14 @@ void FormOrbit::Ti_Timer() {
 }
 
 void FormOrbit::readTickParameters() {
-    const double gravMultiple = leadingNumber(TXGspeed.text());
+    const double gravMultiple = TXGspeed.leadingValue();
     work_.GravSpeed = gravMultiple * st.LightC;
     if (gravMultiple == 0 && Cosmos[3].ticked()) {
         Cosmos[3].setValue(0);
         platform_.messageBox("Gravity Delay switched off", "");
     }
-    if (Cosmos[4].ticked()) st.DarkFric = leadingNumber(TXdark.text());
-    st.GExp = leadingNumber(TXg[2].text());
+    if (Cosmos[4].ticked()) st.DarkFric = TXdark.leadingValue();
+    st.GExp = TXg[2].leadingValue();
 }
 
 void FormOrbit::recordHistory() {
@@ -95,13 +94,13 @@ void FormOrbit::moveBodies() {
 void FormOrbit::showBodyPanel(int i) {
     const double orbV =
         std::sqrt(st.VelX[i] * st.VelX[i] + st.VelY[i] * st.VelY[i]) * (st.ItersPerSec / st.LightC);
-    TXvolight[i].setText(formatNumber(orbV, "0.00000000000000"));
-    TXvolight[i].setToolTip(numberText(orbV));
-    TXmass[i].setText(formatNumber(st.Mass[i], "0.00000000000000"));
-    TXmass[i].setToolTip(numberText(1e30 * st.Mass[i] * kSolarMassKg) + " kg");
-    TXspin[i].setText(formatNumber(st.Spin[i], "0.00000000000000"));
+    TXvolight[i].setText(asPattern(orbV, "0.00000000000000"));
+    TXvolight[i].setToolTip(asNumber(orbV));
+    TXmass[i].setText(asPattern(st.Mass[i], "0.00000000000000"));
+    TXmass[i].setToolTip(asNumber(1e30 * st.Mass[i] * kSolarMassKg, " kg"));
+    TXspin[i].setText(asPattern(st.Spin[i], "0.00000000000000"));
 
-    const double radius = leadingNumber(TXrad[i].text());
+    const double radius = TXrad[i].leadingValue();
     const double surfaceSpeed = std::abs(st.TwoPi * st.Spin[i] * radius * st.ItersPerSec / st.LightC);
     double spinV = surfaceSpeed * st.TimeFac;
     if (radius > 0 && Cosmos[2].ticked() && orbV + spinV >= 1) {
@@ -110,8 +109,8 @@ void FormOrbit::showBodyPanel(int i) {
         st.Spin[i] -= sign * excess * st.LightC / (st.TwoPi * radius * st.ItersPerSec);
     }
     spinV = std::abs(st.TwoPi * st.Spin[i] * radius * st.ItersPerSec / st.LightC);
-    TXspinC[i].setText(formatNumber(spinV, "0.0000000000000"));
-    TXspinT[i].setText(formatNumber(orbV + spinV, "0.0000000000000"));
+    TXspinC[i].setText(asPattern(spinV, "0.0000000000000"));
+    TXspinT[i].setText(asPattern(orbV + spinV, "0.0000000000000"));
 }
 
 void FormOrbit::gravityLoop() {
@@ -142,7 +141,7 @@ void FormOrbit::pullOnPair(int i, int j) {
     const double r = std::sqrt(dx * dx + dy * dy);
     // Body 0 has no radius of its own: it keeps the radius last used in its place of the pair.
     auto radiusOf = [this](int b, double last) {
-        if (b == 1 || b == 2) return leadingNumber(TXrad[b].text());
+        if (b == 1 || b == 2) return TXrad[b].leadingValue();
         return b > 2 ? static_cast<double>(st.MinorRad) : last;
     };
     work_.RadJ = radiusOf(j, work_.RadJ);
@@ -199,16 +198,16 @@ void FormOrbit::rememberSpeeds() {
 
 void FormOrbit::applyAccelerations() {
     const bool endOnError = Chender.ticked();
-    const double errorLimit = leadingNumber(TXender.text());
+    const double errorLimit = TXender.leadingValue();
     for (int b = 1; b <= st.NBodies; ++b) {
         if (b <= kMaxScreenSlot) {
             st.StepLen[b] = std::sqrt(work_.AccX[b] * work_.AccX[b] + work_.AccY[b] * work_.AccY[b]);
             st.MoveErr[b] = st.StepLen[b] * kMoveErrFactor / st.Dist;
-            TXtimErr[b].setText(formatNumber(st.MoveErr[b], "000.000000000"));
-            TXtimErr[b].setToolTip(formatNumber(st.MoveErr[b], "000.00000000000000"));
+            TXtimErr[b].setText(asPattern(st.MoveErr[b], "000.000000000"));
+            TXtimErr[b].setToolTip(asPattern(st.MoveErr[b], "000.00000000000000"));
             if (st.MoveErr[b] > st.MoveErrMax[b]) st.MoveErrMax[b] = st.MoveErr[b];
-            TxMerr[b].setText(formatNumber(st.MoveErrMax[b], "000.000000000"));
-            TxMerr[b].setToolTip(formatNumber(st.MoveErrMax[b], "000.00000000000000"));
+            TxMerr[b].setText(asPattern(st.MoveErrMax[b], "000.000000000"));
+            TxMerr[b].setToolTip(asPattern(st.MoveErrMax[b], "000.00000000000000"));
             if (errorLimit < st.MoveErr[b] && endOnError) st.EndCode = 99;
         }
         st.VelX[b] += work_.AccX[b];

@@ -77,14 +77,16 @@ void Control::setBackColor(Color c) {
     touch();
 }
 void Control::setToolTip(std::string_view t) {
-    if (toolTip_ == t) return;
-    toolTip_.assign(t);
-    touch();
+    if (toolTip_.set(t)) touch();
+}
+void Control::setToolTip(const NumberShown& n) {
+    if (toolTip_.set(n)) touch();
 }
 void Control::setCaption(std::string_view c) {
-    if (caption_ == c) return;
-    caption_.assign(c);
-    touch();
+    if (caption_.set(c)) touch();
+}
+void Control::setCaption(const NumberShown& n) {
+    if (caption_.set(n)) touch();
 }
 void Control::setFont(FontKind f) {
     if (font_ == f) return;
@@ -139,14 +141,21 @@ void OptionButton::initValue(bool v) {
 }
 
 void TextBox::setText(std::string_view t) {
-    if (text_ == t) return;
-    text_.assign(t);
+    if (!text_.set(t)) return;
     touch();
     run(onChange);
 }
 
+void TextBox::setText(const NumberShown& n) {
+    if (onChange) {
+        setText(shownText(n));
+    } else if (text_.set(n)) {
+        touch();
+    }
+}
+
 void TextBox::initText(std::string_view t) {
-    text_.assign(t);
+    text_.set(t);
     touch();
 }
 

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "toolkit/color.h"
+#include "toolkit/deferred_text.h"
 
 namespace zephra::toolkit {
 
@@ -80,12 +81,14 @@ class Control {
     void setForeColor(Color c);
     void setBackColor(Color c);
 
-    const std::string& toolTip() const { return toolTip_; }
+    const std::string& toolTip() const { return toolTip_.get(); }
     void setToolTip(std::string_view t);
+    void setToolTip(const NumberShown& n);
 
     // Caption of buttons, check boxes, options, labels and frames. Lines are separated by a carriage return.
-    const std::string& caption() const { return caption_; }
+    const std::string& caption() const { return caption_.get(); }
     void setCaption(std::string_view c);
+    void setCaption(const NumberShown& n);
 
     FontKind font() const { return font_; }
     void setFont(FontKind f);
@@ -108,8 +111,8 @@ class Control {
     bool enabled_ = true;
     Color fore_ = kBlack;
     Color back_ = rgb(192, 192, 192);
-    std::string toolTip_;
-    std::string caption_;
+    DeferredText toolTip_;
+    DeferredText caption_;
     FontKind font_ = FontKind::Caption;
     bool dirty_ = false;
 };
@@ -160,9 +163,13 @@ class OptionButton : public Control {
 class TextBox : public Control {
   public:
     TextBox() : Control(ControlKind::TextBox) {}
-    const std::string& text() const { return text_; }
+    const std::string& text() const { return text_.get(); }
+    // leadingNumber(text()), without parsing an unchanged text again.
+    double leadingValue() const { return text_.leadingValue(); }
     // From code or typed by the user: Change runs when the text changes.
     void setText(std::string_view t);
+    // A number shown in the box; a box with a Change handler converts it at once.
+    void setText(const NumberShown& n);
     void initText(std::string_view t);
     bool locked() const { return locked_; }
     void setLocked(bool v);
@@ -178,7 +185,7 @@ class TextBox : public Control {
     Handler onDblClick;
 
   private:
-    std::string text_;
+    DeferredText text_;
     bool locked_ = false;
     bool multiLine_ = false;
     Alignment alignment_ = Alignment::Left;

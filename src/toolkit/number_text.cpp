@@ -284,6 +284,23 @@ std::string formatNumber(double x, std::string_view pattern) {
     return cache.remember(x, pattern, patternText(x, pattern));
 }
 
+std::string shownText(const NumberShown& number) {
+    std::string text;
+    switch (number.style) {
+        case NumberShown::Style::Plain:
+            text = numberText(number.value);
+            break;
+        case NumberShown::Style::Signed:
+            text = signedNumberText(number.value);
+            break;
+        case NumberShown::Style::Pattern:
+            text = formatNumber(number.value, number.pattern);
+            break;
+    }
+    text += number.suffix;
+    return text;
+}
+
 double intPart(double x) {
     return std::floor(x);
 }

@@ -29,6 +29,27 @@ std::string signedNumberText(double x);
 // minimum count of integer digits. Non-finite values give their plain text.
 std::string formatNumber(double x, std::string_view pattern);
 
+// A number and the way to show it, for texts converted only when they are read. Pattern and suffix must
+// outlive the text (they are literals at every call).
+struct NumberShown {
+    enum class Style { Plain, Signed, Pattern };
+    double value = 0;
+    Style style = Style::Plain;
+    std::string_view pattern;
+    std::string_view suffix;
+};
+inline NumberShown asNumber(double x, std::string_view suffix = {}) {
+    return {x, NumberShown::Style::Plain, {}, suffix};
+}
+inline NumberShown asSignedNumber(double x, std::string_view suffix = {}) {
+    return {x, NumberShown::Style::Signed, {}, suffix};
+}
+inline NumberShown asPattern(double x, std::string_view pattern) {
+    return {x, NumberShown::Style::Pattern, pattern, {}};
+}
+// The text numberText, signedNumberText or formatNumber gives, followed by the suffix.
+std::string shownText(const NumberShown& number);
+
 // The greatest whole number not above x.
 double intPart(double x);
 

@@ -6,10 +6,10 @@
 // The virtual clock of a run and the end-of-run notices, shown once per tick.
 namespace zephra {
 
-using toolkit::formatNumber;
+using toolkit::asPattern;
+using toolkit::asSignedNumber;
 using toolkit::intPart;
 using toolkit::numberText;
-using toolkit::signedNumberText;
 
 namespace {
 
@@ -43,10 +43,12 @@ void FormOrbit::TikTok() {
     const double seconds = st.ElapsedFrac / kUnitsPerSecond + st.ElapsedSec;
     st.ElapsedDays = seconds / kSecondsPerDay;
     st.ElapsedYears = seconds / kSecondsPerYear;
-    st.ElapsedDaysText = formatNumber(st.ElapsedDays, "0.00000000");
-    st.ElapsedYearsText = formatNumber(st.ElapsedYears, "0.00000000");
-    Laday.setCaption(st.ElapsedDaysText);
-    LaYears.setCaption(st.ElapsedYearsText);
+    const auto days = asPattern(st.ElapsedDays, "0.00000000");
+    const auto years = asPattern(st.ElapsedYears, "0.00000000");
+    st.ElapsedDaysText.set(days);
+    st.ElapsedYearsText.set(years);
+    Laday.setCaption(days);
+    LaYears.setCaption(years);
 
     if (st.TimeScaleIdx > 10) {
         if (st.ElapsedYears < kMillionYearsFrom) {
@@ -62,8 +64,8 @@ void FormOrbit::TikTok() {
         }
     }
 
-    LaTime.setCaption(formatNumber(st.ElapsedFrac, "00000"));
-    LaTT.setCaption(signedNumberText(st.ElapsedSec) + ".");
+    LaTime.setCaption(asPattern(st.ElapsedFrac, "00000"));
+    LaTT.setCaption(asSignedNumber(st.ElapsedSec, "."));
 
     if (const char* notice = endNotice(st.EndCode)) {
         LaChirp[1].setCaption(notice);

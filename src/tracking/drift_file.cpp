@@ -63,8 +63,12 @@ void FormOrbit::Drifter() {
     if (firstOrbit) {
         const int scale = std::clamp(static_cast<int>(st.TimeScaleIdx), 0, 18);
         lines.push_back(LaChirp[0].caption());
-        lines.push_back("[" + signedNumberText(st.ScenarioNo) + " ]  Start Difference =" + st.StartDistText +
-                        " km");
+        std::string startLine = "[";
+        startLine += signedNumberText(st.ScenarioNo);
+        startLine += " ]  Start Difference =";
+        startLine += st.StartDistText;
+        startLine += " km";
+        lines.push_back(std::move(startLine));
         lines.push_back(st.TimeRateLog.empty() ? Optime[scale].caption() : st.TimeRateLog);
         st.TimeRateLog.clear();
         lines.push_back(kRule);

@@ -9,11 +9,13 @@
 // main pair, the period selector, the first-eight-orbits table and the gravity-delay distances.
 namespace zephra {
 
+using toolkit::asNumber;
+using toolkit::asPattern;
+using toolkit::asSignedNumber;
 using toolkit::formatNumber;
 using toolkit::intPart;
 using toolkit::numberText;
 using toolkit::rgb;
-using toolkit::signedNumberText;
 
 namespace {
 
@@ -49,11 +51,11 @@ bool FormOrbit::OrbitTickStart() {
             TXyearFreq.setText(st.AvgYearsText);
         }
     }
-    TXlaps.setText(numberText(st.Laps));
+    TXlaps.setText(asNumber(st.Laps));
 
     st.Iters += 1;
     if (st.Iters == 1 && st.ScenarioNo == 0) Mitsu();
-    TXiterations.setText(numberText(st.Iters));
+    TXiterations.setText(asNumber(st.Iters));
 
     if (st.Quart != st.PrevQuart) {
         const int quadrant = static_cast<int>(st.Quart);
@@ -88,22 +90,22 @@ void FormOrbit::OrbitPairStep() {
     if (d < st.AllMin) st.AllMin = d;
     if (d > st.AllMax) st.AllMax = d;
     st.AllDif = st.AllMax - st.AllMin;
-    TXdif.setToolTip(numberText(st.AllDif));
+    TXdif.setToolTip(asNumber(st.AllDif));
 
-    TXmin.setText(numberText(intPart(st.LapMin)));
-    TXmin.setToolTip(signedNumberText(st.LapMin) + " km");
-    TXmax.setText(numberText(intPart(st.LapMax)));
-    TXmax.setToolTip(signedNumberText(st.LapMax) + " km");
-    TxTmin.setToolTip(numberText(st.AllMin));
-    TxTmax.setToolTip(numberText(st.AllMax));
+    TXmin.setText(asNumber(intPart(st.LapMin)));
+    TXmin.setToolTip(asSignedNumber(st.LapMin, " km"));
+    TXmax.setText(asNumber(intPart(st.LapMax)));
+    TXmax.setToolTip(asSignedNumber(st.LapMax, " km"));
+    TxTmin.setToolTip(asNumber(st.AllMin));
+    TxTmax.setToolTip(asNumber(st.AllMax));
 
     st.AllEcc = tracking::eccentricityPct(st.AllMin, st.AllMax);
-    TXperdif.setText(formatNumber(st.AllEcc, "00.000"));
+    TXperdif.setText(asPattern(st.AllEcc, "00.000"));
     st.LapEcc = tracking::eccentricityPct(st.LapMin, st.LapMax);
-    TXperOdif.setText(formatNumber(st.LapEcc, "00.000"));
+    TXperOdif.setText(asPattern(st.LapEcc, "00.000"));
 
     const bool simple = ChNum.ticked();
-    TXapart.setToolTip(signedNumberText(d) + " km");
+    TXapart.setToolTip(asSignedNumber(d, " km"));
     TXapart.setText(tracking::distanceText(d, d, simple, true));
     TXdif.setText(tracking::distanceText(st.AllDif, d, simple, false));
     TxTmin.setText(tracking::distanceText(st.AllMin, d, simple, false));

@@ -114,7 +114,8 @@ void EventDriver::actOnFarewell() {
 }
 
 void EventDriver::actOn(Control& c) {
-    lastAction_ = c.name() + (c.index() >= 0 ? "(" + std::to_string(c.index()) + ")" : "");
+    lastAction_ = c.name();
+    if (c.index() >= 0) lastAction_ += '(' + std::to_string(c.index()) + ')';
     switch (c.kind()) {
         case ControlKind::CommandButton:
             static_cast<toolkit::CommandButton&>(c).press();

@@ -102,6 +102,31 @@ TEST(Controls, TextChangeAndFocusEvents) {
     EXPECT_EQ(f.focused(), &f.check);
 }
 
+TEST(Controls, NumbersShownReadAsTheirTextAndRunChangeLikeText) {
+    TestForm f;
+    // boxB has no Change handler: the number waits, but whoever reads sees its text.
+    f.boxB.setText(asPattern(2.0 / 3, "0.000"));
+    EXPECT_EQ(f.takeDirty().size(), 1u);
+    EXPECT_EQ(f.boxB.text(), "0.667");
+    f.boxB.setText(asPattern(2.0 / 3, "0.000"));
+    EXPECT_TRUE(f.takeDirty().empty());  // the same number again is no change
+    f.boxB.setToolTip(asSignedNumber(5e20, " kg"));
+    f.boxB.setCaption(asNumber(-0.0));
+    EXPECT_EQ(f.boxB.toolTip(), " 5E+20 kg");
+    EXPECT_EQ(f.boxB.caption(), "0");
+    f.boxB.setText("0.667");
+    EXPECT_EQ(f.boxB.text(), "0.667");
+    f.boxB.setText(asNumber(1.5));
+    f.boxB.setText("typed");
+    EXPECT_EQ(f.boxB.text(), "typed");
+
+    // boxA has one: its Change runs once for a new text and not for a number that shows the same text.
+    f.boxA.setText(asNumber(12));
+    f.boxA.setText(asPattern(12.0001, "0"));
+    EXPECT_EQ(f.changesA, 1);
+    EXPECT_EQ(f.boxA.text(), "12");
+}
+
 TEST(Controls, LostFocusHandlerMayTakeTheFocusBack) {
     TestForm f;
     f.boxA.onLostFocus = [&f] { f.boxA.setFocus(); };
