@@ -26,6 +26,7 @@ bench: deps
 	cmake --preset bench
 	cmake --build build/bench -j $(JOBS)
 	build/bench/bench/zephra_bench
+	build/bench/bench/zephra_window_bench
 
 # A long random session per seed (ten million events each) on the optimised build.
 torture: deps build/release/build.ninja

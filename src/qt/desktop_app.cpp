@@ -1,11 +1,18 @@
 #include "qt/desktop_app.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
+
 #include "qt/artwork.h"
 
 namespace zephra::qt {
 
 DesktopApp::DesktopApp(toolkit::Platform& platform)
-    : platform_(platform), model_(std::make_unique<FormOrbit>(platform)), gate_([this] { afterEvent(); }) {
+    : platform_(platform),
+      model_(std::make_unique<FormOrbit>(platform)),
+      gate_([this](EventGate::Pace pace) { afterEvent(pace); }) {
     mainWindow_ = std::make_unique<FormWindow>(*model_, gate_, WindowLook{mainWindowPicture, {"ImMoon"}},
                                                &model_->surface());
     farewellWindow_ = std::make_unique<FormWindow>(model_->Farewell, gate_,
@@ -15,23 +22,43 @@ DesktopApp::DesktopApp(toolkit::Platform& platform)
     // Closing either window ends the program, as its "x" buttons do.
     mainWindow_->onClose = [this] { platform_.quit(); };
     farewellWindow_->onClose = [this] { platform_.quit(); };
-    runTimer_ = std::make_unique<TimerDrive>(model_->Ti, gate_);
+    runTimer_ = std::make_unique<TimerDrive>(model_->Ti, gate_, EventGate::Pace::Frame);
     blinkTimer_ = std::make_unique<TimerDrive>(model_->TiF, gate_);
     startTimer_ = std::make_unique<TimerDrive>(model_->Tr, gate_);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->refreshRate() > 0)
+        frameMs_ = std::clamp(static_cast<int>(std::lround(1000 / screen->refreshRate())), 4, 50);
+    frameTimer_.setSingleShot(true);
+    QObject::connect(&frameTimer_, &QTimer::timeout, [this] { mirrorWhenFrameDue(); });
+    sinceMirror_.start();
 }
 
 DesktopApp::~DesktopApp() = default;
 
 void DesktopApp::show() {
-    afterEvent();
+    afterEvent(EventGate::Pace::Now);
 }
 
-void DesktopApp::afterEvent() {
-    mainWindow_->mirrorChanges();
-    farewellWindow_->mirrorChanges();
+void DesktopApp::afterEvent(EventGate::Pace pace) {
     runTimer_->sync();
     blinkTimer_->sync();
     startTimer_->sync();
+    if (pace == EventGate::Pace::Now || sinceMirror_.elapsed() >= frameMs_)
+        mirrorNow();
+    else if (!frameTimer_.isActive())
+        frameTimer_.start(static_cast<int>(frameMs_ - sinceMirror_.elapsed()));
+}
+
+void DesktopApp::mirrorNow() {
+    frameTimer_.stop();
+    sinceMirror_.restart();
+    mainWindow_->mirrorChanges();
+    farewellWindow_->mirrorChanges();
+}
+
+void DesktopApp::mirrorWhenFrameDue() {
+    // Not in the middle of a handler (a message box's own event loop): the handler's end mirrors anyway.
+    if (!gate_.busy()) mirrorNow();
 }
 
 }  // namespace zephra::qt

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 #include <memory>
 
 #include "qt/event_gate.h"
@@ -12,8 +14,9 @@
 namespace zephra::qt {
 
 // The desktop program: the window model, its two windows and its three timers, joined by one event gate.
-// Every user action and timer period is one model event; after each, both windows mirror what changed and
-// the timers follow the model's.
+// Every user action and timer period is one model event; after each, the timers follow the model's and
+// both windows mirror what changed: at once after a user's action, and no more often than the screen
+// refreshes while the run timer ticks (a thousand ticks a second would otherwise repaint a thousand times).
 class DesktopApp {
   public:
     explicit DesktopApp(toolkit::Platform& platform);
@@ -28,7 +31,9 @@ class DesktopApp {
     TimerDrive& runTimer() { return *runTimer_; }
 
   private:
-    void afterEvent();
+    void afterEvent(EventGate::Pace pace);
+    void mirrorNow();
+    void mirrorWhenFrameDue();
 
     toolkit::Platform& platform_;
     std::unique_ptr<FormOrbit> model_;
@@ -36,6 +41,9 @@ class DesktopApp {
     std::unique_ptr<FormWindow> mainWindow_;
     std::unique_ptr<FormWindow> farewellWindow_;
     std::unique_ptr<TimerDrive> runTimer_, blinkTimer_, startTimer_;
+    int frameMs_ = 16;
+    QElapsedTimer sinceMirror_;
+    QTimer frameTimer_;  // brings the last ticks of a frame to the screen
 };
 
 }  // namespace zephra::qt

@@ -65,7 +65,7 @@ class WindowMirrorTest : public QObject {
   private slots:
     void widgetsStandWhereTheModelPutsThem() {
         SampleForm form;
-        qt::EventGate gate([] {});
+        qt::EventGate gate([](qt::EventGate::Pace) {});
         qt::FormWindow window(form, gate, {}, nullptr);
         QCOMPARE(window.size(), QSize(200, 100));
         auto* button = static_cast<QPushButton*>(window.mirror().widgetFor(form.button));
@@ -81,7 +81,7 @@ class WindowMirrorTest : public QObject {
     void userInputBecomesModelEventsAndTheModelAnswerComesBack() {
         SampleForm form;
         qt::FormWindow* windowPtr = nullptr;
-        qt::EventGate gate([&] { windowPtr->mirrorChanges(); });
+        qt::EventGate gate([&](qt::EventGate::Pace) { windowPtr->mirrorChanges(); });
         qt::FormWindow window(form, gate, {}, nullptr);
         windowPtr = &window;
         window.show();
@@ -120,7 +120,7 @@ class WindowMirrorTest : public QObject {
 
     void modelChangesReachTheWidgetsWithoutLookingLikeUserActions() {
         SampleForm form;
-        qt::EventGate gate([] {});
+        qt::EventGate gate([](qt::EventGate::Pace) {});
         qt::FormWindow window(form, gate, {}, nullptr);
         form.text.setText("from code");
         form.box.initValue(toolkit::CheckBox::kGreyed);
@@ -137,7 +137,7 @@ class WindowMirrorTest : public QObject {
     void aTimerPeriodNeverRunsInsideAnotherEvent() {
         toolkit::Timer timer;
         int ticks = 0;
-        qt::EventGate gate([] {});
+        qt::EventGate gate([](qt::EventGate::Pace) {});
         timer.onTimer = [&] { ++ticks; };
         timer.setInterval(1);
         timer.setEnabled(true);
