@@ -6,10 +6,10 @@
 
 namespace zephra::tracking {
 
-using toolkit::formatNumber;
+using toolkit::asNumber;
+using toolkit::asPattern;
+using toolkit::asSignedNumber;
 using toolkit::intPart;
-using toolkit::numberText;
-using toolkit::signedNumberText;
 
 float quadrantOf(double x1, double y1, double x2, double y2, float previous) {
     float quadrant = previous;
@@ -26,11 +26,11 @@ double eccentricityPct(double least, double greatest) {
     return std::isfinite(ratio) ? 100 - ratio : 0;
 }
 
-std::string distanceText(double value, double pairDist, bool simple, bool padded) {
+toolkit::NumberShown distanceShown(double value, double pairDist, bool simple, bool padded) {
     if (!simple || value < 100000)
-        return padded ? formatNumber(intPart(value), "0000") : numberText(intPart(value));
-    if (pairDist < 10000000) return signedNumberText(intPart(value / 1000)) + " kkm";
-    return signedNumberText(intPart(value / 1000000)) + " mkm";
+        return padded ? asPattern(intPart(value), "0000") : asNumber(intPart(value));
+    if (pairDist < 10000000) return asSignedNumber(intPart(value / 1000), " kkm");
+    return asSignedNumber(intPart(value / 1000000), " mkm");
 }
 
 }  // namespace zephra::tracking

@@ -3,7 +3,7 @@
 // The pure formulas behind the orbit panel: which quadrant body 2 is in around body 1, the eccentricity
 // figure of a pair of extremes, and the exact-or-simple rendering of a distance.
 
-#include <string>
+#include "toolkit/number_text.h"
 
 namespace zephra::tracking {
 
@@ -15,9 +15,9 @@ float quadrantOf(double x1, double y1, double x2, double y2, float previous);
 // of a percent first. A pair never apart (greatest not positive) counts as circular: 0.
 double eccentricityPct(double least, double greatest);
 
-// A distance box's text: the whole km (at least four digits when padded) when exact display is asked for
-// or the value is below 100000 km; otherwise thousands (" kkm") or, when the pair itself is 10 million km
-// or more apart, millions (" mkm") of km.
-std::string distanceText(double value, double pairDist, bool simple, bool padded);
+// How a distance box shows a distance: the whole km (at least four digits when padded) when exact display is
+// asked for or the value is below 100000 km; otherwise thousands (" kkm") or, when the pair itself is 10
+// million km or more apart, millions (" mkm") of km.
+toolkit::NumberShown distanceShown(double value, double pairDist, bool simple, bool padded);
 
 }  // namespace zephra::tracking

@@ -106,10 +106,10 @@ void FormOrbit::OrbitPairStep() {
 
     const bool simple = ChNum.ticked();
     TXapart.setToolTip(asSignedNumber(d, " km"));
-    TXapart.setText(tracking::distanceText(d, d, simple, true));
-    TXdif.setText(tracking::distanceText(st.AllDif, d, simple, false));
-    TxTmin.setText(tracking::distanceText(st.AllMin, d, simple, false));
-    TxTmax.setText(tracking::distanceText(st.AllMax, d, simple, false));
+    TXapart.setText(tracking::distanceShown(d, d, simple, true));
+    TXdif.setText(tracking::distanceShown(st.AllDif, d, simple, false));
+    TxTmin.setText(tracking::distanceShown(st.AllMin, d, simple, false));
+    TxTmax.setText(tracking::distanceShown(st.AllMax, d, simple, false));
 }
 
 void FormOrbit::DisCalc() {
