@@ -55,8 +55,8 @@ void FormOrbit::Chauto_Click() {
 void FormOrbit::Horizon() {
     for (int i = 1; i <= 2; ++i) {
         if (st.Mass[i] > 2.6) {
-            const double r = toolkit::leadingNumber(TXschwarz.text()) * st.Mass[i];
-            TXrad[i].setText(toolkit::formatNumber(r, "0.00"));
+            const double r = TXschwarz.leadingValue() * st.Mass[i];
+            TXrad[i].setText(toolkit::asPattern(r, "0.00"));
         }
     }
 }

@@ -122,7 +122,10 @@ void FormOrbit::DisCalc() {
     LaChirp[2].setBackColor(TXerr.backColor());
     for (int i = 1; i <= 2; ++i) {
         const double d = std::hypot(st.PosX[i] - st.OriginX[i], st.PosY[i] - st.OriginY[i]);
-        TXgd[i].setText(Cosmos[3].ticked() ? formatNumber(d, "0000.000") : "Zero.");
+        if (Cosmos[3].ticked())
+            TXgd[i].setText(asPattern(d, "0000.000"));
+        else
+            TXgd[i].setText("Zero.");
     }
     for (int k = 1; k <= 4; ++k) LaCosmo[k].setVisible(false);
 }
