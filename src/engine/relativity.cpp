@@ -14,6 +14,24 @@ using toolkit::numberText;
 namespace {
 constexpr std::string_view kVerifyFormat = "0.000000000000000000";
 constexpr char kLineBreak = '\r';
+
+// Whether the difference shows as all zeros at the verification's 18 decimals. Far from the rounding
+// boundary of 5e-19 the magnitude decides; near it the text itself does.
+bool showsAsZero(double d) {
+    if (d < 0) return false;  // the sign is shown
+    if (d < 4e-19) return true;
+    if (d > 6e-19) return false;
+    return formatNumber(d, kVerifyFormat) == kVerifyFormat;
+}
+
+std::string closeToZeroText(double d) {
+    return "Special Relativity close to zero. Newton vs Einstein velocity difference =" + numberText(d);
+}
+
+std::string differenceText(double d) {
+    return formatNumber(d, kVerifyFormat) +
+           " difference between Newton and Einstein Velocity; or exactly:" + numberText(d);
+}
 }  // namespace
 
 void FormOrbit::lightSpeedLimit(int k) {
@@ -36,16 +54,14 @@ void FormOrbit::lightSpeedLimit(int k) {
     st.EinsteinV = std::sqrt(einX * einX + einY * einY) * st.ItersPerSec / st.LightC;
     if (k == 2) {
         const double d = newV - st.EinsteinV;
-        st.SrDiffText = formatNumber(d, kVerifyFormat);
         if (deltaV < 0) {
-            st.SrDiffText = "Special Relativity effectively zero. ";
+            st.SrDiffText.set("Special Relativity effectively zero. ");
             CDsr.setBackColor(toolkit::rgb(128, 0, 32));
-        } else if (st.SrDiffText == kVerifyFormat) {
-            st.SrDiffText =
-                "Special Relativity close to zero. Newton vs Einstein velocity difference =" + numberText(d);
+        } else if (showsAsZero(d)) {
+            st.SrDiffText.set(toolkit::asComposed(d, closeToZeroText));
             CDsr.setBackColor(toolkit::rgb(255, 128, 0));
         } else {
-            st.SrDiffText += " difference between Newton and Einstein Velocity; or exactly:" + numberText(d);
+            st.SrDiffText.set(toolkit::asComposed(d, differenceText));
             CDsr.setBackColor(toolkit::rgb(0, 128, 0));
         }
     }

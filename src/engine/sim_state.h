@@ -133,7 +133,7 @@ struct SimState {
     float ImpactFlag = 0;    // 6 once the main pair touches in this tick's gravity loop
     double EinsteinV = 0;    // speed / c after the Einstein addition
     std::array<std::string, 5> VerifyText;
-    std::string SrDiffText;
+    toolkit::DeferredText SrDiffText;  // composed when read
     float BodyDraw = 0;  // 8 draw the surface pattern, 7 orbit line only
 
     // Virtual clock.

@@ -49,7 +49,8 @@ class DeferredText {
   private:
     bool sameNumber(const NumberShown& n) const {
         return std::bit_cast<std::uint64_t>(n.value) == std::bit_cast<std::uint64_t>(number_.value) &&
-               n.style == number_.style && n.pattern == number_.pattern && n.suffix == number_.suffix;
+               n.style == number_.style && n.pattern == number_.pattern && n.suffix == number_.suffix &&
+               n.compose == number_.compose;
     }
     mutable std::string text_;
     mutable bool pending_ = false;

@@ -296,6 +296,9 @@ std::string shownText(const NumberShown& number) {
         case NumberShown::Style::Pattern:
             text = formatNumber(number.value, number.pattern);
             break;
+        case NumberShown::Style::Composed:
+            text = number.compose(number.value);
+            break;
     }
     text += number.suffix;
     return text;

@@ -30,13 +30,15 @@ std::string signedNumberText(double x);
 std::string formatNumber(double x, std::string_view pattern);
 
 // A number and the way to show it, for texts converted only when they are read. Pattern and suffix must
-// outlive the text (they are literals at every call).
+// outlive the text (they are literals at every call); a composed text is written by a plain function of the
+// number.
 struct NumberShown {
-    enum class Style { Plain, Signed, Pattern };
+    enum class Style { Plain, Signed, Pattern, Composed };
     double value = 0;
     Style style = Style::Plain;
     std::string_view pattern;
     std::string_view suffix;
+    std::string (*compose)(double) = nullptr;
 };
 inline NumberShown asNumber(double x, std::string_view suffix = {}) {
     return {x, NumberShown::Style::Plain, {}, suffix};
@@ -47,7 +49,10 @@ inline NumberShown asSignedNumber(double x, std::string_view suffix = {}) {
 inline NumberShown asPattern(double x, std::string_view pattern) {
     return {x, NumberShown::Style::Pattern, pattern, {}};
 }
-// The text numberText, signedNumberText or formatNumber gives, followed by the suffix.
+inline NumberShown asComposed(double x, std::string (*compose)(double)) {
+    return {x, NumberShown::Style::Composed, {}, {}, compose};
+}
+// The text numberText, signedNumberText, formatNumber or the composer gives, followed by the suffix.
 std::string shownText(const NumberShown& number);
 
 // The greatest whole number not above x.

@@ -21,7 +21,7 @@ constexpr std::string_view kArticlePaths[] = {
 }  // namespace
 
 void FormOrbit::CDsr_Click() {
-    platform().messageBox(st.SrDiffText, "Velocity changes as a proportion of the velocity of light:");
+    platform().messageBox(st.SrDiffText.get(), "Velocity changes as a proportion of the velocity of light:");
 }
 
 void FormOrbit::CDwww_Click(int Index) {

@@ -248,6 +248,38 @@ TEST(Tick, SpecialRelativityLimitsAcceleratedSpeed) {
     EXPECT_LT(speed, newton);
 }
 
+TEST(Tick, RelativityIndicatorTellsHowFarEinsteinAndNewtonDiffer) {
+    auto run = [](double vx2, double vy2, double mass1) {
+        auto p = std::make_unique<Pair>();
+        p->form->Cosmos[1].initValue(1);
+        p->place(1, -30000, 0);
+        p->place(2, 30000, 0, vx2, vy2);
+        p->st.Mass[1] = mass1;
+        p->st.KmPerTwip = 10;
+        p->form->Ti_Timer();
+        return p;
+    };
+    const double halfC = 0.5 * kLightC / (100000 / 15.0);
+    // From rest the Einstein sum is the Newtonian speed itself.
+    auto fromRest = run(0, 0, 1);
+    EXPECT_EQ(
+        fromRest->st.SrDiffText.get().rfind("Special Relativity close to zero. Newton vs Einstein velocity "
+                                            "difference =",
+                                            0),
+        0u);
+    EXPECT_EQ(fromRest->form->CDsr.backColor(), toolkit::rgb(255, 128, 0));
+    // At half the speed of light a strong pull shows a difference in the eighteen decimals.
+    auto fast = run(0, halfC, 1e7);
+    const std::string& text = fast->st.SrDiffText.get();
+    EXPECT_EQ(text.rfind("0.0", 0), 0u) << text;
+    EXPECT_NE(text.find(" difference between Newton and Einstein Velocity; or exactly:"), std::string::npos);
+    EXPECT_EQ(fast->form->CDsr.backColor(), toolkit::rgb(0, 128, 0));
+    // Moving away from the other body, it slows down: nothing to limit.
+    auto slowing = run(10, 0, 1);
+    EXPECT_EQ(slowing->st.SrDiffText.get(), "Special Relativity effectively zero. ");
+    EXPECT_EQ(slowing->form->CDsr.backColor(), toolkit::rgb(128, 0, 32));
+}
+
 // A gravity speed of 0.1 c over 449.688687 km takes 100 iterations of 15 x 10^-5 s.
 void startDelayedPair(Pair& p) {
     p.form->Cosmos[3].initValue(1);

@@ -118,7 +118,7 @@ TEST(WebLinks, EveryLinkOpensItsPageOfTheSite) {
     EXPECT_EQ(platform.urls, expected);
     EXPECT_EQ(form.Farewell.Command1.caption(), "visit zephra.example.org");
 
-    form.st.SrDiffText = "0.1 0.2";
+    form.st.SrDiffText.set("0.1 0.2");
     form.CDsr.press();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "0.1 0.2");
