@@ -117,7 +117,7 @@ void FormOrbit::gravityLoop() {
     st.ImpactFlag = 0;
     work_.PairTag = 0;
     // A box that holds no number puts no limit on the pulling bodies.
-    const double pullLimit = toolkit::strictNumber(TXw[2].text()).value_or(st.NBodies);
+    const double pullLimit = TXw[2].strictValue().value_or(st.NBodies);
     for (int i = st.NBodies; i >= 0; --i) {
         work_.SumAx = 0;
         work_.SumAy = 0;

@@ -9,6 +9,7 @@
 #include <cassert>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -166,6 +167,8 @@ class TextBox : public Control {
     const std::string& text() const { return text_.get(); }
     // leadingNumber(text()), without parsing an unchanged text again.
     double leadingValue() const { return text_.leadingValue(); }
+    // strictNumber(text()), likewise.
+    std::optional<double> strictValue() const { return text_.strictValue(); }
     // From code or typed by the user: Change runs when the text changes.
     void setText(std::string_view t);
     // A number shown in the box; a box with a Change handler converts it at once.

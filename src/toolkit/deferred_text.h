@@ -29,12 +29,20 @@ class DeferredText {
         if (!leading_) leading_ = leadingNumber(get());
         return *leading_;
     }
+    // The strict number of the text, remembered the same way.
+    std::optional<double> strictValue() const {
+        if (!strictKnown_) {
+            strict_ = strictNumber(get());
+            strictKnown_ = true;
+        }
+        return strict_;
+    }
     // Each returns whether the text may have changed.
     bool set(std::string_view text) {
         if (get() == text) return false;
         text_.assign(text);
         holdsNumber_ = false;
-        leading_.reset();
+        forgetValues();
         return true;
     }
     bool set(const NumberShown& number) {
@@ -42,19 +50,29 @@ class DeferredText {
         number_ = number;
         holdsNumber_ = true;
         pending_ = true;
-        leading_.reset();
+        forgetValues();
         return true;
     }
 
   private:
+    void forgetValues() {
+        leading_.reset();
+        strictKnown_ = false;
+    }
     bool sameNumber(const NumberShown& n) const {
         return std::bit_cast<std::uint64_t>(n.value) == std::bit_cast<std::uint64_t>(number_.value) &&
-               n.style == number_.style && n.pattern == number_.pattern && n.suffix == number_.suffix &&
-               n.compose == number_.compose;
+               n.style == number_.style && sameLiteral(n.pattern, number_.pattern) &&
+               sameLiteral(n.suffix, number_.suffix) && n.compose == number_.compose;
+    }
+    // Patterns and suffixes are literals: the same call passes the very same characters again.
+    static bool sameLiteral(std::string_view a, std::string_view b) {
+        return (a.data() == b.data() && a.size() == b.size()) || a == b;
     }
     mutable std::string text_;
     mutable bool pending_ = false;
     mutable std::optional<double> leading_;
+    mutable std::optional<double> strict_;
+    mutable bool strictKnown_ = false;
     bool holdsNumber_ = false;  // number_ is what text_ shows (or will show once read)
     NumberShown number_{};
 };

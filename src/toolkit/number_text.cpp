@@ -304,10 +304,6 @@ std::string shownText(const NumberShown& number) {
     return text;
 }
 
-double intPart(double x) {
-    return std::floor(x);
-}
-
 std::optional<std::int16_t> toInt16(double x) {
     if (std::isnan(x)) return std::nullopt;
     double r = std::floor(x);

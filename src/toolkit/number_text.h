@@ -3,6 +3,7 @@
 // Numbers as the window reads and writes them. Every panel, text box and the drift file go through these,
 // so that a number looks the same wherever it appears.
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -56,7 +57,9 @@ inline NumberShown asComposed(double x, std::string (*compose)(double)) {
 std::string shownText(const NumberShown& number);
 
 // The greatest whole number not above x.
-double intPart(double x);
+inline double intPart(double x) {
+    return std::floor(x);
+}
 
 // The 16-bit conversion, halves to the even neighbour; empty when the result would not fit.
 std::optional<std::int16_t> toInt16(double x);

@@ -117,8 +117,15 @@ TEST(Controls, NumbersShownReadAsTheirTextAndRunChangeLikeText) {
     f.boxB.setText("0.667");
     EXPECT_EQ(f.boxB.text(), "0.667");
     f.boxB.setText(asNumber(1.5));
+    EXPECT_EQ(f.boxB.leadingValue(), 1.5);
+    f.boxB.setText("12abc");
+    EXPECT_EQ(f.boxB.leadingValue(), 12);  // the number read follows every change of the text
+    EXPECT_FALSE(f.boxB.strictValue().has_value());
+    f.boxB.setText(asPattern(7.25, "0.0"));
+    EXPECT_EQ(f.boxB.strictValue(), 7.3);
     f.boxB.setText("typed");
     EXPECT_EQ(f.boxB.text(), "typed");
+    EXPECT_EQ(f.boxB.leadingValue(), 0);
 
     // boxA has one: its Change runs once for a new text and not for a number that shows the same text.
     f.boxA.setText(asNumber(12));
