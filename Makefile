@@ -27,6 +27,8 @@ bench: deps
 	cmake --build build/bench -j $(JOBS)
 	build/bench/bench/zephra_bench
 	build/bench/bench/zephra_window_bench
+	@bash -c 'TIMEFORMAT="zephra-batch, one Earth year of scenario 10 from start-up: %R s wall"; \
+	  time build/bench/zephra-batch --scenario 10 --orbits 1 --out /tmp > /dev/null'
 
 # A long random session per seed (ten million events each) on the optimised build.
 torture: deps build/release/build.ninja
