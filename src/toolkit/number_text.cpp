@@ -4,8 +4,6 @@
 #include <cmath>
 #include <limits>
 
-#include "toolkit/text_cache.h"
-
 namespace zephra::toolkit {
 namespace {
 
@@ -176,9 +174,7 @@ std::optional<double> strictNumber(std::string_view text) {
     return value;
 }
 
-namespace {
-
-std::string plainText(double x) {
+std::string numberText(double x) {
     if (!std::isfinite(x)) return nonFiniteText(x);
     if (x == 0) return "0";
     Decimal d = significantDigits(std::fabs(x));
@@ -221,16 +217,12 @@ std::string plainText(double x) {
     return std::string(out, static_cast<std::size_t>(n));
 }
 
-}  // namespace
-
 std::string signedNumberText(double x) {
     return x < 0 ? numberText(x) : ' ' + numberText(x);
 }
 
-namespace {
-
-std::string patternText(double x, std::string_view pattern) {
-    if (!std::isfinite(x)) return plainText(x);
+std::string formatNumber(double x, std::string_view pattern) {
+    if (!std::isfinite(x)) return numberText(x);
     const std::size_t point = pattern.find('.');
     const std::string_view integerPattern = pattern.substr(0, point);
     const std::string_view fractionPattern =
@@ -268,20 +260,6 @@ std::string patternText(double x, std::string_view pattern) {
         for (char c : fractionPattern) out += c == '0' ? r.digitAt(power--) : c;
     }
     return out;
-}
-
-}  // namespace
-
-std::string numberText(double x) {
-    thread_local TextCache cache;
-    if (const std::string* known = cache.find(x, {})) return *known;
-    return cache.remember(x, {}, plainText(x));
-}
-
-std::string formatNumber(double x, std::string_view pattern) {
-    thread_local TextCache cache;
-    if (const std::string* known = cache.find(x, pattern)) return *known;
-    return cache.remember(x, pattern, patternText(x, pattern));
 }
 
 std::string shownText(const NumberShown& number) {
