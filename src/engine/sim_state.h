@@ -134,7 +134,7 @@ struct SimState {
     double EinsteinV = 0;    // speed / c after the Einstein addition
     std::array<std::string, 5> VerifyText;
     toolkit::DeferredText SrDiffText;  // composed when read
-    float BodyDraw = 0;  // 8 draw the surface pattern, 7 orbit line only
+    float BodyDraw = 0;                // 8 draw the surface pattern, 7 orbit line only
 
     // Virtual clock.
     double ElapsedSec = 0;   // whole seconds (fractions when a step is 1 s or longer)

@@ -64,7 +64,8 @@ void FormOrbit::wireEvents() {
     for (int i = 0; i < 2; ++i) Hsp[i].onChange = [this, i] { Hsp_Change(i); };
     Qui.onChange = [this] { Qui_Change(); };
 
-    eachIndex(La, {0, 1, 2, 3, 4, 6, 8, 15, 16, 17}, [this](Label& l, int i) { l.onClick = [this, i] { La_Click(i); }; });
+    eachIndex(La, {0, 1, 2, 3, 4, 6, 8, 15, 16, 17},
+              [this](Label& l, int i) { l.onClick = [this, i] { La_Click(i); }; });
     for (int i = 0; i < 3; ++i) LaChirp[i].onClick = [this, i] { LaChirp_Click(i); };
     LaTime.onClick = [this] { LaTime_Click(); };
 

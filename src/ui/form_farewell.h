@@ -9,7 +9,7 @@ namespace zephra {
 // The window shown when the user leaves the simulator: two close buttons that end the program, a link to
 // the web site and a picture linking to an article.
 class FormFarewell : public toolkit::Form {
-public:
+  public:
     static constexpr int kClientWidth = 6675;   // twips (445 pixels)
     static constexpr int kClientHeight = 9840;  // twips (656 pixels)
 
@@ -23,7 +23,7 @@ public:
     void Command2_Click(int Index);
     void Picture1_Click();
 
-private:
+  private:
     toolkit::Platform& platform_;
 };
 

@@ -27,7 +27,7 @@ using toolkit::TextBox;
 using toolkit::Timer;
 
 class FormOrbit : public toolkit::Form {
-public:
+  public:
     static constexpr int kClientWidth = 15360;   // twips (1024 pixels)
     static constexpr int kClientHeight = 11520;  // twips (768 pixels)
 
@@ -222,8 +222,9 @@ public:
     void RotaP(int i);
     void Mitsu();
 
-private:
-    // Builds the controls from the layout rows (ui/layout.cpp) and connects their events (ui/event_wiring.cpp).
+  private:
+    // Builds the controls from the layout rows (ui/layout.cpp) and connects their events
+    // (ui/event_wiring.cpp).
     void layOutControls();
     void wireEvents();
 
@@ -234,10 +235,10 @@ private:
         Bodies<double> AccX{}, AccY{};  // km per iteration, this tick's velocity change
         Bodies<double> OldV{};          // speed / c before the velocity update
         double SumAx = 0, SumAy = 0;
-        double Ax = 0, Ay = 0;  // pull of the current pair
+        double Ax = 0, Ay = 0;      // pull of the current pair
         double RadI = 0, RadJ = 0;  // km, radii of the pulled and the pulling body
-        float PairTag = 0;      // 1 or 2 once the main pair touches
-        double GravSpeed = 0;   // km/s
+        float PairTag = 0;          // 1 or 2 once the main pair touches
+        double GravSpeed = 0;       // km/s
     };
     TickWork work_{};
     void readTickParameters();
