@@ -31,11 +31,8 @@ class DeferredText {
     }
     // The strict number of the text, remembered the same way.
     std::optional<double> strictValue() const {
-        if (!strictKnown_) {
-            strict_ = strictNumber(get());
-            strictKnown_ = true;
-        }
-        return strict_;
+        if (!strict_) strict_ = strictNumber(get());
+        return *strict_;
     }
     // Each returns whether the text may have changed.
     bool set(std::string_view text) {
@@ -57,7 +54,7 @@ class DeferredText {
   private:
     void forgetValues() {
         leading_.reset();
-        strictKnown_ = false;
+        strict_.reset();
     }
     bool sameNumber(const NumberShown& n) const {
         return std::bit_cast<std::uint64_t>(n.value) == std::bit_cast<std::uint64_t>(number_.value) &&
@@ -71,8 +68,7 @@ class DeferredText {
     mutable std::string text_;
     mutable bool pending_ = false;
     mutable std::optional<double> leading_;
-    mutable std::optional<double> strict_;
-    mutable bool strictKnown_ = false;
+    mutable std::optional<std::optional<double>> strict_;  // outer: known; inner: the text is a number
     bool holdsNumber_ = false;  // number_ is what text_ shows (or will show once read)
     NumberShown number_{};
 };

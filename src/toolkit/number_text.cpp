@@ -84,6 +84,25 @@ Decimal roundedDigits(double ax) {
     return splitScientific(buffer, result.ptr);
 }
 
+// Rounds d half up to its first keep digits (0 <= keep < d.count); the digits after them become zeros, which
+// are left out of count. A carry out of the first digit moves the exponent up.
+void keepDigits(Decimal& d, int keep) {
+    const bool up = d.digits[keep] >= '5';
+    d.count = keep;
+    if (!up) return;
+    int i = keep - 1;
+    while (i >= 0 && d.digits[i] == '9') --i;
+    if (i < 0) {
+        // All nines (or nothing kept): one unit of the next higher power.
+        d.digits[0] = '1';
+        d.count = 1;
+        ++d.exponent;
+    } else {
+        ++d.digits[i];
+        d.count = i + 1;
+    }
+}
+
 // The shortest round-trip digits are far cheaper to find and give the same 15 digits: with 15 or fewer they
 // are the rounding itself; with 16 or 17, no 16-digit halfway point can lie between them and the exact value
 // (it would round-trip and be shorter or closer), so rounding them half up agrees with rounding the exact
@@ -95,19 +114,8 @@ Decimal significantDigits(double ax) {
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, ax, std::chars_format::scientific);
     Decimal d = splitScientific(buffer, result.ptr);
     if (d.count == kSignificantDigits + 1 && d.digits[kSignificantDigits] == '5') return roundedDigits(ax);
-    const bool up = d.count > kSignificantDigits && d.digits[kSignificantDigits] >= '5';
+    if (d.count > kSignificantDigits) keepDigits(d, kSignificantDigits);
     while (d.count < kSignificantDigits) d.digits[d.count++] = '0';
-    d.count = kSignificantDigits;
-    if (up) {
-        int i = kSignificantDigits - 1;
-        while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
-        if (i < 0) {
-            d.digits[0] = '1';  // 999...9 became 1000...0
-            ++d.exponent;
-        } else {
-            ++d.digits[i];
-        }
-    }
     return d;
 }
 
@@ -134,25 +142,10 @@ Rounded roundToDecimals(double ax, int decimals) {
     if (ax == 0) return r;
     r.d = significantDigits(ax);
     const int keep = r.d.exponent + decimals + 1;  // digits down to the one worth 10^-decimals
-    if (keep >= kSignificantDigits) return r;
-    if (keep < 0) {
+    if (keep < 0)
         r.d.count = 0;
-        return r;
-    }
-    const bool up = r.d.digits[keep] >= '5';
-    r.d.count = keep;
-    if (!up) return r;
-    int i = keep - 1;
-    while (i >= 0 && r.d.digits[i] == '9') --i;
-    if (i < 0) {
-        // All nines (or nothing kept): one unit of the next higher power.
-        r.d.digits[0] = '1';
-        r.d.count = 1;
-        ++r.d.exponent;
-    } else {
-        ++r.d.digits[i];
-        r.d.count = i + 1;
-    }
+    else if (keep < kSignificantDigits)
+        keepDigits(r.d, keep);
     return r;
 }
 
