@@ -73,6 +73,26 @@ INSTANTIATE_TEST_SUITE_P(
                       EndRow{99,
                              "Bodies have generated an error margin higher than limit.\rScenario Ends."}));
 
+TEST_F(Clock, MovementErrorAboveTheLimitEndsTheRunAtTheEndOfItsTick) {
+    struct Row {
+        int endOnError;
+        const char* limit;
+        bool ends;
+    };
+    // Earth round the Sun: every tick bends the path, so the movement error is above zero and far below 5 %.
+    for (const Row& r :
+         {Row{1, "0", true}, Row{1, "no limit", true}, Row{0, "0", false}, Row{1, "5", false}}) {
+        form.CDp[10].press();
+        form.Chender.setValue(r.endOnError);
+        form.TXender.setText(r.limit);
+        form.Ti_Timer();
+        EXPECT_EQ(st.EndCode, r.ends ? 99 : 0) << r.limit;
+        EXPECT_EQ(form.Ti.enabled(), !r.ends) << r.limit;
+        EXPECT_EQ(st.TickStatus, "ok");             // the tick ran to its end
+        EXPECT_EQ(st.ElapsedSec, 1500) << r.limit;  // one step of 1500 s
+    }
+}
+
 TEST_F(Clock, ResetInEitherDirectionClearsBothMaxima) {
     for (int click = 0; click < 2; ++click) {
         st.MoveErrMax[1] = 3;

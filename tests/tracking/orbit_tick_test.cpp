@@ -52,23 +52,53 @@ TEST_F(OrbitTick, LastAndAveragePeriodsFromTheElapsedTime) {
     st.ElapsedYears = 55 / 365.256;
     tickIn(1);
     EXPECT_EQ(st.LastDaysText, "27.70000000");
+    EXPECT_EQ(st.LastYearsText, "0.07583722");
     EXPECT_EQ(st.AvgDaysText, "27.50000000");
-    EXPECT_EQ(st.AvgYearsText, toolkit::formatNumber(27.5 / 365.256, "0.00000000"));
+    EXPECT_EQ(st.AvgYearsText, "0.07528966");
     EXPECT_EQ(form.TXdayFreq.text(), "27.50000000");
-
-    form.OpAnnual[0].select();
-    EXPECT_EQ(form.LaQd.caption(), "Orbit days (last)");
-    EXPECT_EQ(form.TXdayFreq.text(), "27.70000000");
+    EXPECT_EQ(form.TXyearFreq.text(), "0.07528966");
 }
 
-TEST_F(OrbitTick, FirstHalfOrbitTakesTheShownElapsedTime) {
+TEST_F(OrbitTick, PeriodSelectorShowsItsTexts) {
+    st.LastDaysText = "1";
+    st.LastYearsText = "2";
+    st.AvgDaysText = "3";
+    st.AvgYearsText = "4";
+    st.HalfDaysText = "5";
+    st.HalfYearsText = "6";
+    struct Row {
+        int option;
+        const char *daysCaption, *yearsCaption, *days, *years;
+    };
+    for (const Row& r : {Row{1, "Orbit days (avg)", "Orbit years (avg)", "3", "4"},
+                         Row{2, "1st 1/2 orbit days", "1st 1/2 orbit years", "5", "6"},
+                         Row{0, "Orbit days (last)", "Orbit years (last)", "1", "2"}}) {
+        form.OpAnnual[r.option].select();
+        EXPECT_EQ(form.LaQd.caption(), r.daysCaption);
+        EXPECT_EQ(form.LaQy.caption(), r.yearsCaption);
+        EXPECT_EQ(form.TXdayFreq.text(), r.days);
+        EXPECT_EQ(form.TXyearFreq.text(), r.years);
+    }
+}
+
+TEST_F(OrbitTick, FirstHalfOrbitTakesTheShownElapsedTimeOnceInTheFirstOrbit) {
     form.OpAnnual[2].select();
     form.Laday.setCaption("13.66000000");
     form.LaYears.setCaption("0.03739897");
-    tickIn(3);  // starting in quadrant 3 counts at once
+    tickIn(2);
+    EXPECT_EQ(st.HalfDaysText, "");
+    tickIn(3);  // the first passage into quadrant 3
     EXPECT_EQ(st.HalfDaysText, "13.66000000");
+    EXPECT_EQ(st.HalfYearsText, "0.03739897");
+    EXPECT_EQ(form.TXdayFreq.text(), "13.66000000");
     EXPECT_EQ(form.TXyearFreq.text(), "0.03739897");
-    EXPECT_EQ(form.LaQd.caption(), "1st 1/2 orbit days");
+    form.Laday.setCaption("20");
+    tickIn(3);  // no quarter change
+    tickIn(4);
+    tickIn(1);
+    tickIn(2);
+    tickIn(3);  // the second orbit's
+    EXPECT_EQ(st.HalfDaysText, "13.66000000");
 }
 
 TEST_F(OrbitTick, PausesInTheTickThatCompletesEachOrbit) {
@@ -97,23 +127,75 @@ TEST_F(OrbitTick, PairStepKeepsExtremesAndEccentricity) {
     EXPECT_EQ(st.AllMin, 363104);
     EXPECT_EQ(st.AllMax, 405696);
     EXPECT_EQ(form.TXperdif.text(), "10.499");
-    EXPECT_EQ(form.TXperOdif.text(), "10.499");
     EXPECT_EQ(form.TXapart.text(), " 384 kkm");
     EXPECT_EQ(form.TXapart.toolTip(), " 384400 km");
     EXPECT_EQ(form.TXdif.text(), "42592");
-    EXPECT_EQ(form.TXmin.text(), "363104");
+    EXPECT_EQ(form.TXdif.toolTip(), "42592");
+
+    // The next orbit starts from the finished orbit's greatest distance; the whole-run extremes stay.
+    st.LapMin = st.LapMax;
+    st.LapMax = 0;
+    for (double d : {400000.0, 380000.25}) {
+        st.Dist = d;
+        form.OrbitPairStep();
+    }
+    EXPECT_EQ(form.TXmin.text(), "380000");
+    EXPECT_EQ(form.TXmin.toolTip(), " 380000.25 km");
+    EXPECT_EQ(form.TXmax.text(), "400000");
+    EXPECT_EQ(form.TXmax.toolTip(), " 400000 km");
+    EXPECT_EQ(form.TXperOdif.text(), "05.000");
+    EXPECT_EQ(form.TXperdif.text(), "10.499");
+    EXPECT_EQ(form.TxTmin.text(), " 363 kkm");
+    EXPECT_EQ(form.TxTmin.toolTip(), "363104");
+    EXPECT_EQ(form.TxTmax.text(), " 405 kkm");
     EXPECT_EQ(form.TxTmax.toolTip(), "405696");
+    form.ChNum.initValue(0);
+    form.OrbitPairStep();
+    EXPECT_EQ(form.TxTmin.text(), "363104");
+    EXPECT_EQ(form.TxTmax.text(), "405696");
 }
 
-TEST_F(OrbitTick, DrawnLinesClearedAtAnOrbitWithAutoClear) {
-    form.CHac.initValue(1);
-    form.surface().setPoint(10, 10, toolkit::kWhite);
-    tickIn(4);
-    tickIn(1);
-    EXPECT_NE(form.surface().point(10, 10), static_cast<std::int64_t>(toolkit::kWhite));
+TEST_F(OrbitTick, AutoClearAtAnOrbitOnlyWhenNotPausingAfterIt) {
+    struct Row {
+        int autoClear, pauseAfterOrbit;
+        bool cleared;
+    };
+    for (const Row& r : {Row{1, 0, true}, Row{1, 1, false}, Row{0, 0, false}}) {
+        st.Laps = 0;
+        st.StopLap = 1;
+        form.CHac.initValue(r.autoClear);
+        form.ChOrbit.initValue(r.pauseAfterOrbit);
+        form.surface().setPoint(10, 10, toolkit::kWhite);
+        tickIn(4);
+        tickIn(1);
+        EXPECT_EQ(form.surface().point(10, 10) == toolkit::kWhite, !r.cleared)
+            << r.autoClear << r.pauseAfterOrbit;
+    }
+}
+
+TEST_F(OrbitTick, FirstOrbitsTableShowsMinimaOrMaxima) {
+    for (int k = 1; k <= 8; ++k) {
+        st.FirstLaps[0][k] = 100 + k;
+        st.FirstLaps[1][k] = 200.5 + k;
+    }
+    form.ChMinMax.initValue(CheckBox::kTicked);
+    form.ChMinMax.setValue(CheckBox::kUnticked);
+    EXPECT_EQ(form.ChMinMax.caption(), "Min dist");
+    EXPECT_EQ(form.LaDrift[1].caption(), "101");
+    EXPECT_EQ(form.LaDrift[8].caption(), "108");
+    form.ChMinMax.setValue(CheckBox::kTicked);
+    EXPECT_EQ(form.ChMinMax.caption(), "Max dist");
+    EXPECT_EQ(form.LaDrift[1].caption(), "201.5");
+    EXPECT_EQ(form.LaDrift[8].caption(), "208.5");
 }
 
 TEST_F(OrbitTick, GravityDelayDistances) {
+    for (int k = 0; k <= 4; ++k) form.LaCosmo[k].setVisible(true);
+    form.ChDist.initValue(0);
+    form.DisCalc();
+    EXPECT_FALSE(form.FrameGD.visible());
+    EXPECT_TRUE(form.LaCosmo[1].visible());
+
     form.ChDist.initValue(1);
     form.Cosmos[3].initValue(1);
     st.PosX[1] = 3;
@@ -121,13 +203,16 @@ TEST_F(OrbitTick, GravityDelayDistances) {
     form.DisCalc();
     EXPECT_TRUE(form.FrameGD.visible());
     EXPECT_EQ(form.TXgd[1].text(), "0005.000");
+    EXPECT_EQ(form.TXgd[2].text(), "0000.000");
+    EXPECT_EQ(form.LaChirp[2].foreColor(), form.TXerr.foreColor());
+    EXPECT_EQ(form.LaChirp[2].backColor(), form.TXerr.backColor());
+    EXPECT_TRUE(form.LaCosmo[0].visible());
+    for (int k = 1; k <= 4; ++k) EXPECT_FALSE(form.LaCosmo[k].visible()) << k;
+
     form.Cosmos[3].initValue(0);
     form.DisCalc();
     EXPECT_EQ(form.TXgd[1].text(), "Zero.");
     EXPECT_EQ(form.TXgd[2].text(), "Zero.");
-    form.ChDist.initValue(0);
-    form.DisCalc();
-    EXPECT_FALSE(form.FrameGD.visible());
 }
 
 }  // namespace
