@@ -132,45 +132,41 @@ TEST_F(Scales, MidRunScaleChangeKeepsThePhysicalVelocityOfThePair) {
     EXPECT_EQ(st.TimeRateLog, log);
 }
 
-struct RateRow {
-    int option;
-    const char* toolTip;
-    toolkit::Color shade;
-    const char* interval;  // written into the box; null: the user types it
-};
-
-TEST_F(Scales, RateOptionsWriteTheirIntervalOrHandTheBoxToTheUser) {
-    for (const RateRow& r : {RateRow{1, "Slowest computation speed", rgb(128, 128, 128), "500"},
-                             RateRow{2, "Medium computation speed", rgb(176, 176, 176), "75"},
-                             RateRow{3, "Fastest computation speed", rgb(224, 224, 224), "15"},
-                             RateRow{0, "PC rate - Free to edit", rgb(64, 64, 64), nullptr}}) {
-        EXPECT_EQ(form.Optim[r.option].toolTip(), r.toolTip);
-        EXPECT_EQ(form.Optim[r.option].backColor(), r.shade);
-        form.TXt.setText("40");
-        form.Optim_Click(r.option);
-        EXPECT_EQ(form.TXt.text(), r.interval ? r.interval : "40") << r.option;
-        EXPECT_EQ(form.Ti.interval(), r.interval ? std::stoi(r.interval) : 40) << r.option;
-        EXPECT_EQ(form.focused() == &form.TXt, r.interval == nullptr) << r.option;
-    }
-}
-
-TEST_F(Scales, LeavingTheRateBoxSelectsTheMatchingOption) {
+TEST_F(Scales, RateOptionsAndTheRateBoxFollowEachOther) {
+    struct Option {
+        const char* toolTip;
+        toolkit::Color shade;
+        const char* interval;  // written into the box; null: the user types it
+    };
+    const Option options[] = {{"PC rate - Free to edit", rgb(64, 64, 64), nullptr},
+                              {"Slowest computation speed", rgb(128, 128, 128), "500"},
+                              {"Medium computation speed", rgb(176, 176, 176), "75"},
+                              {"Fastest computation speed", rgb(224, 224, 224), "15"}};
     EXPECT_TRUE(form.Optim[3].value());
     EXPECT_EQ(form.TXt.text(), "15");
-    struct Row {
-        const char* typed;
-        int option;
-        int interval;
+    for (int i : {1, 2, 3, 0}) {
+        EXPECT_EQ(form.Optim[i].toolTip(), options[i].toolTip);
+        EXPECT_EQ(form.Optim[i].backColor(), options[i].shade);
+        form.TXt.setText("40");
+        form.Optim_Click(i);
+        EXPECT_EQ(form.TXt.text(), options[i].interval ? options[i].interval : "40") << i;
+        EXPECT_EQ(form.Ti.interval(), options[i].interval ? std::stoi(options[i].interval) : 40) << i;
+        EXPECT_EQ(form.focused() == &form.TXt, i == 0) << i;
+    }
+
+    // Leaving the box (the Tab key) selects the option of the rate typed; a free rate keeps the focus there.
+    struct Typed {
+        const char* text;
+        int option, interval;
     };
-    for (const Row& r : {Row{"75", 2, 75}, Row{"40", 0, 40}, Row{"500", 1, 500}, Row{"41", 0, 41},
-                         Row{"15", 3, 15}, Row{"75 ms", 2, 75}}) {
+    for (const Typed& t : {Typed{"75", 2, 75}, Typed{"40", 0, 40}, Typed{"500", 1, 500}, Typed{"41", 0, 41},
+                           Typed{"15", 3, 15}, Typed{"75 ms", 2, 75}}) {
         form.setFocus(form.TXt);
-        form.TXt.setText(r.typed);
-        form.setFocus(form.Chuser);  // the Tab key
-        EXPECT_TRUE(form.Optim[r.option].value()) << r.typed;
-        EXPECT_EQ(form.Ti.interval(), r.interval) << r.typed;
-        // A freely typed rate keeps the focus in the box.
-        EXPECT_EQ(form.focused() == &form.TXt, r.option == 0) << r.typed;
+        form.TXt.setText(t.text);
+        form.setFocus(form.Chuser);
+        EXPECT_TRUE(form.Optim[t.option].value()) << t.text;
+        EXPECT_EQ(form.Ti.interval(), t.interval) << t.text;
+        EXPECT_EQ(form.focused() == &form.TXt, t.option == 0) << t.text;
     }
     EXPECT_EQ(form.TXt.text(), "75");
 }

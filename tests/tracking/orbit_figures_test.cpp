@@ -5,30 +5,6 @@
 namespace zephra::tracking {
 namespace {
 
-struct QuadrantRow {
-    double x2, y2;  // body 2, with body 1 at (100, 100); y grows downwards
-    float previous;
-    float expected;
-};
-
-class Quadrant : public ::testing::TestWithParam<QuadrantRow> {};
-
-TEST_P(Quadrant, FollowsBodyTwoAroundBodyOne) {
-    const QuadrantRow& row = GetParam();
-    EXPECT_EQ(quadrantOf(100, 100, row.x2, row.y2, row.previous), row.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, Quadrant,
-                         ::testing::Values(QuadrantRow{200, 50, 0, 1}, QuadrantRow{50, 50, 1, 2},
-                                           QuadrantRow{50, 200, 2, 3}, QuadrantRow{200, 200, 3, 4},
-                                           QuadrantRow{100, 50, 3, 3},     // equal x keeps the quadrant
-                                           QuadrantRow{200, 100, 4, 4}));  // equal y keeps it too
-
-TEST(Eccentricity, TruncatesTheRatioBeforeSubtracting) {
-    EXPECT_DOUBLE_EQ(eccentricityPct(363104, 405696), 100 - 89.501);
-    EXPECT_DOUBLE_EQ(eccentricityPct(384400, 384400), 0);
-}
-
 TEST(Eccentricity, PairNeverApartCountsAsCircular) {
     EXPECT_EQ(eccentricityPct(0, 0), 0);
     EXPECT_EQ(eccentricityPct(5, -1), 0);
