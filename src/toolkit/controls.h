@@ -95,7 +95,6 @@ class Control {
     void setFont(FontKind f);
 
     bool dirty() const { return dirty_; }
-    void clearDirty() { dirty_ = false; }
 
   protected:
     void touch();

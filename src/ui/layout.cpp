@@ -579,7 +579,7 @@ void FormOrbit::layOutControls() {
     Tr.setInterval(15);
     Tr.setEnabled(true);
 
-    for (Control* c : controls()) c->clearDirty();
+    clearDirty();
 }
 
 }  // namespace zephra
