@@ -4,6 +4,7 @@
 // reallocated) by a scenario load. Names follow the window's handlers; each field says its unit.
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -159,5 +160,10 @@ struct SimState {
     double ScreenWidthTw = 0;     // twips
     std::int16_t IntroTicks = 0;  // start-up timer ticks, shown as the seed
 };
+
+// A velocity in km per iteration as a fraction of c.
+inline double speedAsC(const SimState& st, double vx, double vy) {
+    return std::sqrt(vx * vx + vy * vy) * st.ItersPerSec / st.LightC;
+}
 
 }  // namespace zephra

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "display/screen_mapping.h"
 #include "scenarios/catalogue.h"
 #include "toolkit/number_text.h"
 #include "ui/form_orbit.h"
@@ -29,8 +30,7 @@ void placePairAtStart(SimState& st) {
     for (int i = 1; i <= 2; ++i) {
         st.OriginX[i] = st.PosX[i];
         st.OriginY[i] = st.PosY[i];
-        st.ScrX[i] = st.PosX[i] / st.KmPerTwip + st.OrgX;
-        st.ScrY[i] = st.PosY[i] / st.KmPerTwip + st.OrgY;
+        placeOnScreen(st, i);
     }
 }
 

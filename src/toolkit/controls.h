@@ -15,6 +15,7 @@
 
 #include "toolkit/color.h"
 #include "toolkit/deferred_text.h"
+#include "toolkit/twips.h"
 
 namespace zephra::toolkit {
 

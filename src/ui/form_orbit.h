@@ -28,8 +28,8 @@ using toolkit::Timer;
 
 class FormOrbit : public toolkit::Form {
   public:
-    static constexpr int kClientWidth = 15360;   // twips (1024 pixels)
-    static constexpr int kClientHeight = 11520;  // twips (768 pixels)
+    static constexpr int kClientWidth = 1024 * toolkit::kTwipsPerPixel;  // twips
+    static constexpr int kClientHeight = 768 * toolkit::kTwipsPerPixel;  // twips
 
     // Builds every control in its start state and runs Form_Load.
     explicit FormOrbit(toolkit::Platform& platform);

@@ -180,10 +180,10 @@ void FormOrbit::layOutControls() {
         .font(FontKind::Scenario);
     static const std::vector<std::string> numbers = [] {
         std::vector<std::string> n;
-        for (int i = 0; i < 38; ++i) n.push_back(std::to_string(i));
+        for (int i = 0; i < decltype(CDp)::kSize; ++i) n.push_back(std::to_string(i));
         return n;
     }();
-    for (int n = 1; n <= 37; ++n) {
+    for (int n = 1; n < CDp.kSize; ++n) {
         const bool leftEdge = n <= 17;
         row({&CDp[n],
              "CDp",
@@ -390,7 +390,7 @@ void FormOrbit::layOutControls() {
          kHidden});
 
     row({&FraCosmo, "FraCosmo", -1, nullptr, 12600, 2040, 2700, 5505}).noBorder();
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < LaCosmo.kSize; ++i)
         row({&LaCosmo[i],
              "LaCosmo",
              i,
@@ -432,13 +432,13 @@ void FormOrbit::layOutControls() {
     row({&LaChirp[2], "LaChirp", 2, &FrameGD, 60, 2900, 2535, 900,
          "General Relativity is currently not active See 'Physical Cosmology' options."});
     // The link buttons stack at the foot of the frame; the hidden one keeps a slot of its own.
-    constexpr std::string_view kLinkCaptions[6] = {"www Special Relativity (or not)",
-                                                   "www General Relativity (or not)",
-                                                   "www Quantum Gravity",
-                                                   "www Gravitational Waves (or not)",
-                                                   "www Vessor Theory",
-                                                   "www Varn's LIGO article"};
-    for (int i = 0; i < 6; ++i)
+    constexpr std::string_view kLinkCaptions[decltype(CDwww)::kSize] = {"www Special Relativity (or not)",
+                                                                        "www General Relativity (or not)",
+                                                                        "www Quantum Gravity",
+                                                                        "www Gravitational Waves (or not)",
+                                                                        "www Vessor Theory",
+                                                                        "www Varn's LIGO article"};
+    for (int i = 0; i < CDwww.kSize; ++i)
         row({&CDwww[i], "CDwww", i, &FraCosmo, 60, 4200 + 215 * i, 2580, 210, kLinkCaptions[i],
              "^ Go to the website ^", i == 3});
     row({&LaChirp[1], "LaChirp", 1, nullptr, 12600, 7560, 2700, 1455,
@@ -522,10 +522,10 @@ void FormOrbit::layOutControls() {
     row({&LaYonks, "LaYonks", -1, &FraMil, 0, 0, 1200, 165, "Million Years:", "Time is on your side!"});
     row({&Lamil, "Lamil", -1, &FraMil, 1200, 0, 1335, 165, "0"});
     row({&FraYear, "FraYear", -1, &Frame1, 60, 1040, 2535, 620}).noBorder();
-    constexpr std::string_view kPeriodTips[3] = {"Orbital Frequency of last orbit",
-                                                 "Orbital Frequency of average year",
-                                                 "Orbital Frequency of 1st half orbit"};
-    for (int i = 0; i < 3; ++i)
+    constexpr std::string_view kPeriodTips[decltype(OpAnnual)::kSize] = {
+        "Orbital Frequency of last orbit", "Orbital Frequency of average year",
+        "Orbital Frequency of 1st half orbit"};
+    for (int i = 0; i < OpAnnual.kSize; ++i)
         row({&OpAnnual[i], "OpAnnual", i, &FraYear, 420 * i, 0, 400, 180, {}, kPeriodTips[i]});
     row({&LaQd, "LaQd", -1, &FraYear, 0, 200, 1200, 180, "Orbit days (last)"});
     row({&TXdayFreq, "TXdayFreq", -1, &FraYear, 1200, 190, 1335, 200, "~", "Orbital period in days"});
@@ -534,11 +534,12 @@ void FormOrbit::layOutControls() {
     row({&FraTi, "FraTi", -1, &Frame1, 60, 1680, 2535, 330}).noBorder();
     row({&Label4[1], "Label4", 1, &FraTi, 0, 60, 600, 165, "PC Rate"});
     // The rate options go from dark (free to edit) to light (fastest).
-    constexpr Color kRateShades[4] = {rgb(64, 64, 64), rgb(128, 128, 128), rgb(176, 176, 176),
-                                      rgb(224, 224, 224)};
-    constexpr std::string_view kRateTips[4] = {"PC rate - Free to edit", "Slowest computation speed",
-                                               "Medium computation speed", "Fastest computation speed"};
-    for (int i = 0; i < 4; ++i)
+    constexpr Color kRateShades[decltype(Optim)::kSize] = {rgb(64, 64, 64), rgb(128, 128, 128),
+                                                           rgb(176, 176, 176), rgb(224, 224, 224)};
+    constexpr std::string_view kRateTips[decltype(Optim)::kSize] = {
+        "PC rate - Free to edit", "Slowest computation speed", "Medium computation speed",
+        "Fastest computation speed"};
+    for (int i = 0; i < Optim.kSize; ++i)
         row({&Optim[i], "Optim", i, &FraTi, 620 + 210 * i, 50, 180, 180, {}, kRateTips[i]})
             .back(kRateShades[i]);
     row({&TXt, "TXt", -1, &FraTi, 1500, 20, 700, 240, "15",
