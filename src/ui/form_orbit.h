@@ -256,7 +256,11 @@ class FormOrbit : public toolkit::Form {
     void lightSpeedLimit(int k);
     void verifyVelocityMessage(double deltaV);
     bool stateIsFinite() const;
-    // -- scenarios --
+    // -- scenarios: the four steps of a scenario load --
+    void resetControlsForRun(int Index);
+    void resetRunState(int Index);
+    void applyScenarioValues(int Index);
+    void startLoadedRun();
     // -- tracking --
     // -- display --
     // Gives a time or distance option the selected or the plain colours, as it stands now.
