@@ -2,6 +2,7 @@
 
 #include "display/scale_tables.h"
 #include "display/screen_mapping.h"
+#include "ui/colour_pairs.h"
 #include "ui/form_orbit.h"
 
 namespace zephra {

@@ -223,6 +223,10 @@ class FormOrbit : public toolkit::Form {
     void Mitsu();
 
   private:
+    // -- shared by handlers of several files (ui/form_orbit.cpp) --
+    // Gives a box that holds no number the value in force and says in LaChirp(1) that the entry was refused.
+    void refuseNonNumber(TextBox& box, double inForce, std::string_view what);
+
     // Builds the controls from the layout rows (ui/layout.cpp) and connects their events
     // (ui/event_wiring.cpp).
     void layOutControls();
@@ -261,17 +265,12 @@ class FormOrbit : public toolkit::Form {
     void resetRunState(int Index);
     void applyScenarioValues(int Index);
     void startLoadedRun();
-    // -- tracking --
     // -- display --
-    // Gives a time or distance option the selected or the plain colours, as it stands now.
-    void paintScaleOption(OptionButton& option);
     // Sets the run timer's interval from the box TXt. Text that is not a whole number of 1..2147483647 ms
     // is refused: the box gets the last accepted interval back and LaChirp(1) says why.
     void setRunIntervalFromBox();
     int acceptedRate_ = 15;  // ms, the last interval the run timer took from the box (the window opens at 15)
     // -- ui (panel, editor, status timers, links) --
-    // Gives a box that holds no number the value in force and says in LaChirp(1) that the entry was refused.
-    void refuseNonNumber(TextBox& box, double inForce, std::string_view what);
     // The body number of the editor, kept inside the screen arrays (bodies 0..2): another number in the box
     // is put back in range with a notice in LaChirp(1).
     int editedBody();
