@@ -9,6 +9,7 @@
 #include "ui/colour_pairs.h"
 #include "ui/cosmos_texts.h"
 #include "ui/form_orbit.h"
+#include "ui/version.h"
 
 namespace zephra {
 
@@ -133,7 +134,7 @@ void FormOrbit::layOutControls() {
     row({&Command2, "Command2", -1, nullptr, 480, 120, 480, 270, "Go", {}, kHidden}).back(kYellow);
     row({&Command5, "Command5", -1, nullptr, 960, 45, 840, 375, "Pause", {}, kHidden}).back(kPauseFace);
     row({&Command4, "Command4", -1, nullptr, 1980, 480, 690, 360, "Clear", "Clear Screen", kHidden});
-    row({&Label1, "Label1", -1, nullptr, 45, 405, 1980, 255, "Zephra version 12.090"});
+    row({&Label1, "Label1", -1, nullptr, 45, 405, 1980, 255, "Zephra version " ZEPHRA_VERSION});
     row({&CDrepair, "CDrepair", -1, nullptr, 45, 660, 375, 375, "o",
          "Repair orbit line. (The circumference of the body inadvertantly damages the pixels of the orbit. "
          "This is "
