@@ -46,7 +46,7 @@ TEST(StrictNumber, AcceptsOnlyAWholeFiniteNumber) {
         EXPECT_FALSE(strictNumber(bad).has_value()) << bad;
 }
 
-TEST(NumberText, FifteenSignificantDigitsFixedWhereTheyFit) {
+TEST(NumberText, FifteenDigitsHalvesUpFixedFrom1EMinus15ToBelow1E15) {
     struct Row {
         double value;
         const char* text;
@@ -84,6 +84,10 @@ TEST(NumberText, FifteenSignificantDigitsFixedWhereTheyFit) {
     };
     for (const Row& row : rows) EXPECT_EQ(numberText(row.value), row.text) << row.text;
     EXPECT_EQ(numberText(std::numeric_limits<double>::quiet_NaN()), "NaN");
+    // The signed form leads with a blank unless negative.
+    EXPECT_EQ(signedNumberText(12), " 12");
+    EXPECT_EQ(signedNumberText(0), " 0");
+    EXPECT_EQ(signedNumberText(-0.5), "-0.5");
     // The largest doubles round beyond the range in 15 digits: their text is refused when read back.
     EXPECT_EQ(numberText(-std::numeric_limits<double>::max()), "-1.79769313486232E+308");
     EXPECT_FALSE(strictNumber("-1.79769313486232E+308").has_value());
@@ -161,12 +165,6 @@ TEST(NumberText, DigitsAgreeWithAnExactRoundingEverywhere) {
         for (double x : {halfway, std::nextafter(halfway, 0.0), std::nextafter(halfway, 1e308)})
             expectFifteenDigits(x);
     }
-}
-
-TEST(NumberText, SignedFormLeadsWithABlankUnlessNegative) {
-    EXPECT_EQ(signedNumberText(12), " 12");
-    EXPECT_EQ(signedNumberText(0), " 0");
-    EXPECT_EQ(signedNumberText(-0.5), "-0.5");
 }
 
 TEST(FormatNumber, PatternsFixDecimalsAndLeadingZeros) {
