@@ -1,5 +1,6 @@
 #include "toolkit/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -68,9 +69,9 @@ struct Decimal {
 // The shortest digits that read back as x: the value as the program would write it in full. Every rounding
 // of a number's text is decided on these digits, once, halves going away from zero. A double's exact binary
 // value rounds the same way except where these digits end on a half (1.005, 12345678901234.25): the half
-// is what was typed or computed, and it goes up.
-// Subnormal values are so coarse that their shortest digits say less than 15 digits could: those take the
-// correctly rounded 15 digits of their binary value, which never lies on a half.
+// is what was typed or computed, and it goes up. Subnormal values are so coarse that their shortest digits
+// say less than 15 digits could: those take the correctly rounded 15 digits of their binary value, which
+// never lies on a half.
 Decimal shortestDigits(double ax) {
     char buffer[40];
     const auto result =
@@ -139,12 +140,10 @@ Rounded roundToDecimals(double ax, int decimals) {
     if (ax == 0) return r;
     r.d = shortestDigits(ax);
     const int keep = r.d.exponent + decimals + 1;  // digits down to the one worth 10^-decimals
-    if (keep >= kSignificantDigits)
-        r.d = significantDigits(ax);
-    else if (keep < 0)
+    if (keep < 0)
         r.d.count = 0;
-    else if (keep < r.d.count)
-        keepDigits(r.d, keep);
+    else if (const int kept = std::min(keep, kSignificantDigits); kept < r.d.count)
+        keepDigits(r.d, kept);
     return r;
 }
 
