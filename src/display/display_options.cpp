@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "display/screen_mapping.h"
 #include "toolkit/number_text.h"
 #include "ui/form_orbit.h"
 
@@ -23,8 +24,8 @@ void FormOrbit::CDrepair_Click() {
         for (int i = 1; i <= 2; ++i) {
             const double bx = st.BufX(s, i), by = st.BufY(s, i);
             if (bx == 0 || by == 0) continue;  // never written
-            const double x = bx / st.KmPerTwip + st.OrgX;
-            const double y = by / st.KmPerTwip + st.OrgY;
+            const double x = screenX(st, bx);
+            const double y = screenY(st, by);
             if (!alternate) {
                 surface().setPoint(x, y, LaLim[i].foreColor());
             } else if (const float shade = st.BufShade(s, i); shade == 3) {

@@ -1,6 +1,8 @@
 // Distance scale: km per twip and where the km origin stands on the window.
 
 #include "display/scale_tables.h"
+#include "display/screen_mapping.h"
+#include "ui/colour_pairs.h"
 #include "ui/form_orbit.h"
 
 namespace zephra {
@@ -19,10 +21,7 @@ void FormOrbit::OpDist_Click(int Index) {
     st.KmPerTwip = scale.kmPerTwip;
     st.OrgX = scale.orgX;
     st.OrgY = scale.orgY;
-    for (int b = 1; b <= 2; ++b) {
-        st.ScrX[b] = st.PosX[b] / st.KmPerTwip + st.OrgX;
-        st.ScrY[b] = st.PosY[b] / st.KmPerTwip + st.OrgY;
-    }
+    for (int b = 1; b <= 2; ++b) placeOnScreen(st, b);
     surface().clear();
 }
 

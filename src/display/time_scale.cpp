@@ -21,11 +21,6 @@ int rateOption(double ms) {
 }
 }  // namespace
 
-void FormOrbit::paintScaleOption(OptionButton& option) {
-    option.setForeColor(option.value() ? kChosenScaleFore : kPlainFore);
-    option.setBackColor(option.value() ? kChosenScaleBack : kPlainBack);
-}
-
 void FormOrbit::Optime_Click(int Index) {
     // The hidden option only clears the visible selection.
     if (Index < 0 || Index >= kTimeScales) return;

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "display/screen_mapping.h"
 #include "engine/pair_pull.h"
 #include "toolkit/number_text.h"
 #include "ui/form_orbit.h"
@@ -55,8 +56,8 @@ double FormOrbit::delayedPull(int i, int j, double r, double dx, double dy) {
         st.OriginX[j] = st.PosX[j] - st.VelX[j] * st.DelayIters;
         st.OriginY[j] = st.PosY[j] - st.VelY[j] * st.DelayIters;
     }
-    st.OriginScrX[j] = intPart(st.OriginX[j] / st.KmPerTwip + st.OrgX);
-    st.OriginScrY[j] = intPart(st.OriginY[j] / st.KmPerTwip + st.OrgY);
+    st.OriginScrX[j] = intPart(screenX(st, st.OriginX[j]));
+    st.OriginScrY[j] = intPart(screenY(st, st.OriginY[j]));
     const double originDx = st.OriginX[j] - st.PosX[i];
     const double originDy = st.OriginY[j] - st.PosY[i];
     const double originR = std::sqrt(originDx * originDx + originDy * originDy);

@@ -36,8 +36,7 @@ std::string differenceText(double d) {
 
 void FormOrbit::lightSpeedLimit(int k) {
     const bool verify = k == 2 && LVLV.ticked();
-    const double newV =
-        std::sqrt(st.VelX[k] * st.VelX[k] + st.VelY[k] * st.VelY[k]) * st.ItersPerSec / st.LightC;
+    const double newV = speedAsC(st, st.VelX[k], st.VelY[k]);
     const double oldV = work_.OldV[k];
     const double deltaV = newV - oldV;
     if (verify) {
@@ -51,7 +50,7 @@ void FormOrbit::lightSpeedLimit(int k) {
     const double factor = einsteinFactor(oldV, deltaV, newV);
     const double einX = factor * st.VelX[k];
     const double einY = factor * st.VelY[k];
-    st.EinsteinV = std::sqrt(einX * einX + einY * einY) * st.ItersPerSec / st.LightC;
+    st.EinsteinV = speedAsC(st, einX, einY);
     if (k == 2) {
         const double d = newV - st.EinsteinV;
         if (deltaV < 0) {

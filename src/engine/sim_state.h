@@ -4,9 +4,13 @@
 // reallocated) by a scenario load. Names follow the window's handlers; each field says its unit.
 
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <string>
+#include <type_traits>
 
 #include "toolkit/deferred_text.h"
 
@@ -28,18 +32,28 @@ inline constexpr double kHalfPi = 1.5707963267949;
 inline constexpr double kMoveErrFactor = 125.68;
 
 // Position history of the main pair, one slot per tick, for the finite speed of gravity and the repair of
-// the orbit line. Allocated once; pages never touched cost no memory.
+// the orbit line. Allocated once and zero-filled by the system as each page is first touched, so the slots
+// no run has reached cost no memory.
 template <typename T>
 class History {
+    static_assert(std::is_trivial_v<T>, "the history is zero-filled as raw memory");
+
   public:
-    History() : data_(new T[static_cast<std::size_t>(kHistorySlots) * kPairSlots]()) {}
+    History()
+        : data_(
+              static_cast<T*>(std::calloc(static_cast<std::size_t>(kHistorySlots) * kPairSlots, sizeof(T)))) {
+        if (!data_) throw std::bad_alloc();
+    }
     T& operator()(int slot, int body) { return data_[static_cast<std::size_t>(slot) * kPairSlots + body]; }
     T operator()(int slot, int body) const {
         return data_[static_cast<std::size_t>(slot) * kPairSlots + body];
     }
 
   private:
-    std::unique_ptr<T[]> data_;
+    struct Release {
+        void operator()(T* p) const { std::free(p); }
+    };
+    std::unique_ptr<T[], Release> data_;
 };
 
 template <typename T>
@@ -140,8 +154,7 @@ struct SimState {
     double ElapsedSec = 0;   // whole seconds (fractions when a step is 1 s or longer)
     double ElapsedFrac = 0;  // rest below one second, 10^-5 s units
     double ElapsedDays = 0;
-    double ElapsedYears = 0;                                  // years of 365.256 days
-    toolkit::DeferredText ElapsedDaysText, ElapsedYearsText;  // as shown; converted when read
+    double ElapsedYears = 0;  // years of 365.256 days
 
     // Orbit periods.
     double LapStartDays = 0, LapStartYears = 0;
@@ -159,5 +172,10 @@ struct SimState {
     double ScreenWidthTw = 0;     // twips
     std::int16_t IntroTicks = 0;  // start-up timer ticks, shown as the seed
 };
+
+// A velocity in km per iteration as a fraction of c.
+inline double speedAsC(const SimState& st, double vx, double vy) {
+    return std::sqrt(vx * vx + vy * vy) * st.ItersPerSec / st.LightC;
+}
 
 }  // namespace zephra

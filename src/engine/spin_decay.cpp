@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "display/screen_mapping.h"
 #include "engine/einstein.h"
 #include "toolkit/number_text.h"
 #include "ui/form_orbit.h"
@@ -73,8 +74,7 @@ void FormOrbit::RotaP(int i) {
 }
 
 void FormOrbit::Mitsu() {
-    st.ScrX[2] = st.PosX[2] / st.KmPerTwip + st.OrgX;
-    st.ScrY[2] = st.PosY[2] / st.KmPerTwip + st.OrgY;
+    placeOnScreen(st, 2);
     surface_.setPoint(toolkit::intPart(st.ScrX[2]), toolkit::intPart(st.ScrY[2]), TXTOden.foreColor());
 }
 

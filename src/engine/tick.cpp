@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "display/screen_mapping.h"
 #include "engine/pair_pull.h"
 #include "toolkit/number_text.h"
 #include "ui/form_orbit.h"
@@ -172,8 +173,7 @@ void FormOrbit::pullOnPair(int i, int j) {
 }
 
 void FormOrbit::plotBody(int i) {
-    st.ScrX[i] = st.PosX[i] / st.KmPerTwip + st.OrgX;
-    st.ScrY[i] = st.PosY[i] / st.KmPerTwip + st.OrgY;
+    placeOnScreen(st, i);
     if (!(std::abs(st.ScrX[i]) < kPanelScreenLimit && std::abs(st.ScrY[i]) < kPanelScreenLimit)) return;
     const double x = toolkit::intPart(st.ScrX[i]);
     const double y = toolkit::intPart(st.ScrY[i]);
@@ -191,9 +191,7 @@ void FormOrbit::plotBody(int i) {
 }
 
 void FormOrbit::rememberSpeeds() {
-    for (int b = 1; b <= st.NBodies; ++b)
-        work_.OldV[b] =
-            std::sqrt(st.VelX[b] * st.VelX[b] + st.VelY[b] * st.VelY[b]) * st.ItersPerSec / st.LightC;
+    for (int b = 1; b <= st.NBodies; ++b) work_.OldV[b] = speedAsC(st, st.VelX[b], st.VelY[b]);
 }
 
 void FormOrbit::applyAccelerations() {

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "display/scale_tables.h"
+#include "display/screen_mapping.h"
 #include "scenarios/catalogue.h"
 #include "toolkit/number_text.h"
 #include "ui/form_orbit.h"
@@ -29,8 +31,7 @@ void placePairAtStart(SimState& st) {
     for (int i = 1; i <= 2; ++i) {
         st.OriginX[i] = st.PosX[i];
         st.OriginY[i] = st.PosY[i];
-        st.ScrX[i] = st.PosX[i] / st.KmPerTwip + st.OrgX;
-        st.ScrY[i] = st.PosY[i] / st.KmPerTwip + st.OrgY;
+        placeOnScreen(st, i);
     }
 }
 
@@ -113,33 +114,30 @@ void applyScenario(FormOrbit& f, const scenarios::Scenario& s) {
 }
 }  // namespace
 
+// Controls first, then the run's own state: several control handlers write into that state (the time option
+// logs itself, ticking a physics option restarts the gravity history), and the run must start clean.
 void FormOrbit::CDp_Click(int Index) {
     if (!decltype(CDp)::inRange(Index)) return;
+    resetControlsForRun(Index);
+    resetRunState(Index);
+    applyScenarioValues(Index);
+    startLoadedRun();
+}
 
+void FormOrbit::resetControlsForRun(int Index) {
     if (!OpAnnual[0].value() && !OpAnnual[1].value() && !OpAnnual[2].value()) OpAnnual[0].select();
     Ti.setEnabled(false);
     ChHit.setValue(CheckBox::kTicked);
     ChNum.setValue(CheckBox::kUnticked);
-
-    for (std::string* text : {&st.LastYearsText, &st.LastDaysText, &st.AvgDaysText, &st.AvgYearsText,
-                              &st.HalfDaysText, &st.HalfYearsText})
-        text->clear();
     PawsOff();
-    st.TickStatus.clear();
     TXdayFreq.setText("~");
     TXyearFreq.setText("~");
-    st.ElapsedYears = st.ElapsedDays = 0;
-    st.LapStartYears = st.LapStartDays = 0;
-    st.LapYearsSum = st.LapDaysSum = 0;
-    st.StopLap = 1;
 
     Chalt.setValue(CheckBox::kUnticked);
     ChOrbit.setValue(CheckBox::kUnticked);
     // Clearing the visible selection makes the scenario's own time option run its handler.
-    if (!Chuser.ticked()) Optime[18].select();
-    st.TimeRateLog.clear();
+    if (!Chuser.ticked()) Optime[kHiddenTimeScale].select();
     OpGD[0].select();
-    st.PrevQuart = st.Quart = 0;
 
     LaChirp[1].setCaption("Scenario information may appear here.");
     LaChirp[1].setForeColor(TXerr.foreColor());
@@ -151,19 +149,9 @@ void FormOrbit::CDp_Click(int Index) {
     ChMinMax.setValue(CheckBox::kUnticked);
     ChMinMax.setValue(CheckBox::kTicked);
 
-    st.MoveErrMax[1] = st.MoveErrMax[2] = 0;
     TXender.setText("5");
-    st.GMsun = kGMsunDefault;
-    for (int i = 1; i <= 8; ++i) {
-        LaDrift[i].setCaption("~");
-        st.FirstLaps[0][i] = st.FirstLaps[1][i] = 0;
-    }
+    for (int i = 1; i <= 8; ++i) LaDrift[i].setCaption("~");
     for (int i = 0; i <= 4; ++i) LaCosmo[i].setVisible(false);
-    st.EndCode = 0;
-    st.Iters = 0;
-    st.Laps = 0;
-    for (int k = 0; k <= kClearedHistorySlots; ++k)
-        for (int b = 1; b <= 2; ++b) st.BufX(k, b) = st.BufY(k, b) = 0;
 
     // Each box is set both ways so that its handler runs whatever its state was.
     Chboo.setValue(CheckBox::kTicked);
@@ -175,7 +163,6 @@ void FormOrbit::CDp_Click(int Index) {
     ChDist.setValue(CheckBox::kUnticked);
 
     LaChirp[0].setVisible(true);
-    st.ScenarioNo = static_cast<float>(Index);
     TXschwarz.setText("2.94");
     Text3.setText("12");
     Tr.setEnabled(false);
@@ -187,23 +174,48 @@ void FormOrbit::CDp_Click(int Index) {
     for (int i = 0; i <= 4; ++i) anyModel = anyModel || Cosmos[i].ticked();
     if (!anyModel) Cosmos[0].setValue(CheckBox::kTicked);
 
-    st.ElapsedSec = st.ElapsedDays = st.ElapsedYears = st.ElapsedFrac = 0;
-    st.BufPos = 0;
     KlikBut();
     CDp[Index].setBackColor(Label7.foreColor());
+}
+
+void FormOrbit::resetRunState(int Index) {
+    for (std::string* text : {&st.LastYearsText, &st.LastDaysText, &st.AvgDaysText, &st.AvgYearsText,
+                              &st.HalfDaysText, &st.HalfYearsText})
+        text->clear();
+    st.TickStatus.clear();
+    st.LapStartYears = st.LapStartDays = 0;
+    st.LapYearsSum = st.LapDaysSum = 0;
+    st.StopLap = 1;
+    st.TimeRateLog.clear();
+    st.PrevQuart = st.Quart = 0;
+    st.MoveErrMax[1] = st.MoveErrMax[2] = 0;
+    st.GMsun = kGMsunDefault;
+    for (int i = 1; i <= 8; ++i) st.FirstLaps[0][i] = st.FirstLaps[1][i] = 0;
+    st.EndCode = 0;
+    st.Iters = 0;
+    st.Laps = 0;
+    for (int k = 0; k <= kClearedHistorySlots; ++k)
+        for (int b = 1; b <= 2; ++b) st.BufX(k, b) = st.BufY(k, b) = 0;
+    st.ScenarioNo = static_cast<float>(Index);
+    st.ElapsedSec = st.ElapsedDays = st.ElapsedYears = st.ElapsedFrac = 0;
+    st.BufPos = 0;
     st.BodyType[1] = 1;
     st.BodyType[2] = 2;
     for (int b = 3; b < kBodySlots; ++b) st.BodyType[b] = 3;
     st.BodyOff[1] = st.BodyOff[2] = 0;
     for (int b = 3; b < kBodySlots; ++b) st.BodyOff[b] = 1;
+}
 
-    if (const scenarios::Scenario* scenario = scenarios::findScenario(Index)) {
-        const bool density = Index >= scenarios::kFirstCloudScenario;
-        if (density) LaChirp[0].setAlignment(toolkit::Alignment::Left);
-        applyScenario(*this, *scenario);
-        if (!density) LaChirp[0].setAlignment(toolkit::Alignment::Center);
-    }
+void FormOrbit::applyScenarioValues(int Index) {
+    const scenarios::Scenario* scenario = scenarios::findScenario(Index);
+    if (scenario == nullptr) return;
+    const bool density = Index >= scenarios::kFirstCloudScenario;
+    if (density) LaChirp[0].setAlignment(toolkit::Alignment::Left);
+    applyScenario(*this, *scenario);
+    if (!density) LaChirp[0].setAlignment(toolkit::Alignment::Center);
+}
 
+void FormOrbit::startLoadedRun() {
     placePairAtStart(st);
     if (!ChDist.ticked()) FrameGD.setVisible(false);
     const double g = toolkit::leadingNumber(TXGspeed.text());

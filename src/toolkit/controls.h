@@ -15,6 +15,7 @@
 
 #include "toolkit/color.h"
 #include "toolkit/deferred_text.h"
+#include "toolkit/twips.h"
 
 namespace zephra::toolkit {
 
@@ -95,7 +96,6 @@ class Control {
     void setFont(FontKind f);
 
     bool dirty() const { return dirty_; }
-    void clearDirty() { dirty_ = false; }
 
   protected:
     void touch();

@@ -47,4 +47,9 @@ std::vector<Control*> Form::takeDirty() {
     return out;
 }
 
+void Form::clearDirty() {
+    for (Control* c : dirty_) c->dirty_ = false;
+    dirty_.clear();
+}
+
 }  // namespace zephra::toolkit

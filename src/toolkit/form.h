@@ -40,6 +40,8 @@ class Form {
 
     // Controls changed since the last call, each once.
     std::vector<Control*> takeDirty();
+    // Forgets the changes so far: the window as it stands is where the front end starts.
+    void clearDirty();
     bool anyDirty() const { return !dirty_.empty(); }
     void markDirty(Control& control);
 

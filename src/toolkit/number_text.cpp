@@ -1,5 +1,6 @@
 #include "toolkit/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -57,31 +58,34 @@ std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
-// |x| (finite, non-zero) as 15 significant digits and the decimal exponent of the first one. Fixed buffers:
-// the panels convert a few dozen numbers a tick, and the heap is the slowest part of a conversion.
+// The digits of |x| (finite, non-zero) and the decimal exponent of the first one. Fixed buffers: the panels
+// convert a few dozen numbers a tick, and the heap is the slowest part of a conversion.
 struct Decimal {
     char digits[kSignificantDigits + 2];  // room for the 17 digits of a shortest form
     int count = 0;
     int exponent = 0;
 };
 
-// Splits to_chars' scientific text ("d.ddde+XX") into its digits and exponent.
-Decimal splitScientific(const char* text, const char* end) {
+// The shortest digits that read back as x: the value as the program would write it in full. Every rounding
+// of a number's text is decided on these digits, once, halves going away from zero. A double's exact binary
+// value rounds the same way except where these digits end on a half (1.005, 12345678901234.25): the half
+// is what was typed or computed, and it goes up. Subnormal values are so coarse that their shortest digits
+// say less than 15 digits could: those take the correctly rounded 15 digits of their binary value, which
+// never lies on a half.
+Decimal shortestDigits(double ax) {
+    char buffer[40];
+    const auto result =
+        ax < std::numeric_limits<double>::min()
+            ? std::to_chars(buffer, buffer + sizeof buffer, ax, std::chars_format::scientific,
+                            kSignificantDigits - 1)
+            : std::to_chars(buffer, buffer + sizeof buffer, ax, std::chars_format::scientific);
     Decimal d;
-    const char* p = text;
-    for (; p != end && *p != 'e'; ++p)
+    const char* p = buffer;
+    for (; p != result.ptr && *p != 'e'; ++p)
         if (isDigit(*p)) d.digits[d.count++] = *p;
     ++p;  // the 'e'
-    std::from_chars(p + (*p == '+' ? 1 : 0), end, d.exponent);
+    std::from_chars(p + (*p == '+' ? 1 : 0), result.ptr, d.exponent);
     return d;
-}
-
-// The correctly rounded 15 digits of the exact binary value, from the slower fixed-precision conversion.
-Decimal roundedDigits(double ax) {
-    char buffer[40];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, ax, std::chars_format::scientific,
-                                      kSignificantDigits - 1);
-    return splitScientific(buffer, result.ptr);
 }
 
 // Rounds d half up to its first keep digits (0 <= keep < d.count); the digits after them become zeros, which
@@ -103,17 +107,9 @@ void keepDigits(Decimal& d, int keep) {
     }
 }
 
-// The shortest round-trip digits are far cheaper to find and give the same 15 digits: with 15 or fewer they
-// are the rounding itself; with 16 or 17, no 16-digit halfway point can lie between them and the exact value
-// (it would round-trip and be shorter or closer), so rounding them half up agrees with rounding the exact
-// value. Only 16 digits ending in 5 sit on a halfway point, and those take the exact conversion. Subnormal
-// values are too coarse for this reasoning and take it as well.
+// The 15 significant digits every text shows at most, zeros filling a shorter form.
 Decimal significantDigits(double ax) {
-    if (ax < std::numeric_limits<double>::min()) return roundedDigits(ax);
-    char buffer[40];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, ax, std::chars_format::scientific);
-    Decimal d = splitScientific(buffer, result.ptr);
-    if (d.count == kSignificantDigits + 1 && d.digits[kSignificantDigits] == '5') return roundedDigits(ax);
+    Decimal d = shortestDigits(ax);
     if (d.count > kSignificantDigits) keepDigits(d, kSignificantDigits);
     while (d.count < kSignificantDigits) d.digits[d.count++] = '0';
     return d;
@@ -124,8 +120,10 @@ std::string nonFiniteText(double x) {
     return x < 0 ? "-Infinity" : "Infinity";
 }
 
-// |x| rounded to a number of decimals (halves away from zero on its 15-digit decimal form): digits from the
-// first significant one, all further digits zero. No digits at all when it rounds to zero.
+// |x| rounded to a number of decimals: digits from the first significant one, all further digits zero. No
+// digits at all when it rounds to zero. Where the decimals reach the 15th significant digit or beyond, the
+// digits are the 15-digit form's; a rounding before it is taken from the value's own digits, not from the
+// 15-digit form, which would round a second time (0.12344999999999989 to four decimals is 0.1234).
 struct Rounded {
     Decimal d;
     // The digit worth 10^power.
@@ -140,12 +138,12 @@ struct Rounded {
 Rounded roundToDecimals(double ax, int decimals) {
     Rounded r;
     if (ax == 0) return r;
-    r.d = significantDigits(ax);
+    r.d = shortestDigits(ax);
     const int keep = r.d.exponent + decimals + 1;  // digits down to the one worth 10^-decimals
     if (keep < 0)
         r.d.count = 0;
-    else if (keep < kSignificantDigits)
-        keepDigits(r.d, keep);
+    else if (const int kept = std::min(keep, kSignificantDigits); kept < r.d.count)
+        keepDigits(r.d, kept);
     return r;
 }
 
@@ -183,7 +181,9 @@ std::string numberText(double x) {
     auto zeros = [&](int count) {
         for (int k = 0; k < count; ++k) out[n++] = '0';
     };
-    if (e >= kSignificantDigits || (e < 0 && -e - 1 + sig > kSignificantDigits)) {
+    // Fixed notation for the magnitudes whose first digit stands within 15 places of the point, 1E-15 up to
+    // below 1E+15; exponent notation beyond them, whatever the count of digits.
+    if (e >= kSignificantDigits || e < -kSignificantDigits) {
         out[n++] = d.digits[0];
         if (sig > 1) {
             out[n++] = '.';

@@ -18,8 +18,9 @@ double leadingNumber(std::string_view text);
 // The strict conversion: the whole text (blanks around it allowed) must be one finite number.
 std::optional<double> strictNumber(std::string_view text);
 
-// Plain number text: up to 15 significant digits, no trailing zeros or point, "-" for negatives, no blank;
-// exponent notation ("1.5E+20", "2E-18") when fixed notation would need more than 15 digits.
+// Plain number text: up to 15 significant digits (halves away from zero), no trailing zeros or point, "-"
+// for negatives, no blank; fixed notation from 1E-15 up to below 1E+15, exponent notation ("1.5E+20",
+// "2E-18") outside.
 std::string numberText(double x);
 
 // The plain number text with one leading blank when x is not negative.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "toolkit/color.h"
+#include "toolkit/twips.h"
 
 namespace zephra::toolkit {
 
@@ -11,7 +12,6 @@ namespace zephra::toolkit {
 // end paints as one image under the controls.
 class Surface {
   public:
-    static constexpr int kTwipsPerPixel = 15;
     static constexpr int kWidthPixels = 1024;
     static constexpr int kHeightPixels = 768;
 

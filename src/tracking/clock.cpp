@@ -43,12 +43,8 @@ void FormOrbit::TikTok() {
     const double seconds = st.ElapsedFrac / kUnitsPerSecond + st.ElapsedSec;
     st.ElapsedDays = seconds / kSecondsPerDay;
     st.ElapsedYears = seconds / kSecondsPerYear;
-    const auto days = asPattern(st.ElapsedDays, "0.00000000");
-    const auto years = asPattern(st.ElapsedYears, "0.00000000");
-    st.ElapsedDaysText.set(days);
-    st.ElapsedYearsText.set(years);
-    Laday.setCaption(days);
-    LaYears.setCaption(years);
+    Laday.setCaption(asPattern(st.ElapsedDays, "0.00000000"));
+    LaYears.setCaption(asPattern(st.ElapsedYears, "0.00000000"));
 
     if (st.TimeScaleIdx > 10) {
         if (st.ElapsedYears < kMillionYearsFrom) {

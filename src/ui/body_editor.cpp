@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "display/screen_mapping.h"
 #include "toolkit/number_text.h"
 #include "ui/colour_pairs.h"
 #include "ui/form_orbit.h"
@@ -97,8 +98,8 @@ void FormOrbit::Bifrost() {
     }
     st.VelX[n] = numberIn(TXTp[2]);
     st.VelY[n] = numberIn(TXTp[3]);
-    st.PosX[n] = (numberIn(TXTp[0]) - st.OrgX) * st.KmPerTwip;
-    st.PosY[n] = (numberIn(TXTp[1]) - st.OrgY) * st.KmPerTwip;
+    st.PosX[n] = kmAtScreenX(st, numberIn(TXTp[0]));
+    st.PosY[n] = kmAtScreenY(st, numberIn(TXTp[1]));
     st.ScrX[n] = numberIn(TXTp[0]);
     st.ScrY[n] = numberIn(TXTp[1]);
     st.Mass[n] = *mass;

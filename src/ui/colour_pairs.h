@@ -4,6 +4,7 @@
 // the program runs, so they are held here once.
 
 #include "toolkit/color.h"
+#include "toolkit/controls.h"
 
 namespace zephra {
 
@@ -16,5 +17,11 @@ inline constexpr toolkit::Color kHighlightBack = toolkit::rgb(128, 64, 32);
 // The chosen time or distance scale.
 inline constexpr toolkit::Color kChosenScaleFore = toolkit::rgb(255, 255, 0);
 inline constexpr toolkit::Color kChosenScaleBack = toolkit::rgb(64, 16, 0);
+
+// Gives a time or distance option the chosen or the plain colours, as it stands now.
+inline void paintScaleOption(toolkit::OptionButton& option) {
+    option.setForeColor(option.value() ? kChosenScaleFore : kPlainFore);
+    option.setBackColor(option.value() ? kChosenScaleBack : kPlainBack);
+}
 
 }  // namespace zephra

@@ -11,7 +11,7 @@ void eachIndex(Array& array, std::initializer_list<int> indices, Fn fn) {
 
 // Connects every control event to the window's handler of the same name.
 void FormOrbit::wireEvents() {
-    for (int i = 0; i < 38; ++i) CDp[i].onClick = [this, i] { CDp_Click(i); };
+    for (int i = 0; i < CDp.kSize; ++i) CDp[i].onClick = [this, i] { CDp_Click(i); };
     Command5.onClick = [this] { Command5_Click(); };
     Command2.onClick = [this] { Command2_Click(); };
     Command1.onClick = [this] { Command1_Click(); };
@@ -19,17 +19,17 @@ void FormOrbit::wireEvents() {
     Command3.onClick = [this] { Command3_Click(); };
     CDrepair.onClick = [this] { CDrepair_Click(); };
     CDsr.onClick = [this] { CDsr_Click(); };
-    for (int i = 0; i < 6; ++i) CDwww[i].onClick = [this, i] { CDwww_Click(i); };
+    for (int i = 0; i < CDwww.kSize; ++i) CDwww[i].onClick = [this, i] { CDwww_Click(i); };
     ImMoon.onClick = [this] { ImMoon_Click(); };
 
-    for (int i = 0; i < 19; ++i) Optime[i].onClick = [this, i] { Optime_Click(i); };
-    for (int i = 0; i < 4; ++i) Optim[i].onClick = [this, i] { Optim_Click(i); };
-    for (int i = 0; i < 17; ++i) OpDist[i].onClick = [this, i] { OpDist_Click(i); };
-    for (int i = 0; i < 3; ++i) OpAnnual[i].onClick = [this, i] { OpAnnual_Click(i); };
-    for (int i = 0; i < 2; ++i) OpGD[i].onClick = [this, i] { OpGD_Click(i); };
-    for (int i = 0; i < 2; ++i) Opadd[i].onClick = [this, i] { Opadd_Click(i); };
+    for (int i = 0; i < Optime.kSize; ++i) Optime[i].onClick = [this, i] { Optime_Click(i); };
+    for (int i = 0; i < Optim.kSize; ++i) Optim[i].onClick = [this, i] { Optim_Click(i); };
+    for (int i = 0; i < OpDist.kSize; ++i) OpDist[i].onClick = [this, i] { OpDist_Click(i); };
+    for (int i = 0; i < OpAnnual.kSize; ++i) OpAnnual[i].onClick = [this, i] { OpAnnual_Click(i); };
+    for (int i = 0; i < OpGD.kSize; ++i) OpGD[i].onClick = [this, i] { OpGD_Click(i); };
+    for (int i = 0; i < Opadd.kSize; ++i) Opadd[i].onClick = [this, i] { Opadd_Click(i); };
 
-    for (int i = 0; i < 6; ++i) Cosmos[i].onClick = [this, i] { Cosmos_Click(i); };
+    for (int i = 0; i < Cosmos.kSize; ++i) Cosmos[i].onClick = [this, i] { Cosmos_Click(i); };
     Chend.onClick = [this] { Chend_Click(); };
     Chauto.onClick = [this] { Chauto_Click(); };
     Chboo.onClick = [this] { Chboo_Click(); };
@@ -49,10 +49,10 @@ void FormOrbit::wireEvents() {
     Text5.onLostFocus = [this] { Text5_LostFocus(); };
     TXGspeed.onLostFocus = [this] { TXGspeed_LostFocus(); };
     TXdark.onLostFocus = [this] { TXdark_LostFocus(); };
-    for (int i = 0; i < 3; ++i) TXg[i].onLostFocus = [this, i] { TXg_LostFocus(i); };
+    for (int i = 0; i < TXg.kSize; ++i) TXg[i].onLostFocus = [this, i] { TXg_LostFocus(i); };
     TXn.onLostFocus = [this] { TXn_LostFocus(); };
     TXn.onDblClick = [this] { TXn_DblClick(); };
-    for (int i = 0; i < 5; ++i) TXTp[i].onLostFocus = [this, i] { TXTp_LostFocus(i); };
+    for (int i = 0; i < TXTp.kSize; ++i) TXTp[i].onLostFocus = [this, i] { TXTp_LostFocus(i); };
     TXran.onLostFocus = [this] { TXran_LostFocus(); };
     Text3.onChange = [this] { Text3_Change(); };
     Text3.onDblClick = [this] { Text3_DblClick(); };
@@ -61,12 +61,12 @@ void FormOrbit::wireEvents() {
     Text7.onLostFocus = [this] { Text7_LostFocus(); };
 
     HSgrav.onChange = [this] { HSgrav_Change(); };
-    for (int i = 0; i < 2; ++i) Hsp[i].onChange = [this, i] { Hsp_Change(i); };
+    for (int i = 0; i < Hsp.kSize; ++i) Hsp[i].onChange = [this, i] { Hsp_Change(i); };
     Qui.onChange = [this] { Qui_Change(); };
 
     eachIndex(La, {0, 1, 2, 3, 4, 6, 8, 15, 16, 17},
               [this](Label& l, int i) { l.onClick = [this, i] { La_Click(i); }; });
-    for (int i = 0; i < 3; ++i) LaChirp[i].onClick = [this, i] { LaChirp_Click(i); };
+    for (int i = 0; i < LaChirp.kSize; ++i) LaChirp[i].onClick = [this, i] { LaChirp_Click(i); };
     LaTime.onClick = [this] { LaTime_Click(); };
 
     Ti.onTimer = [this] { Ti_Timer(); };

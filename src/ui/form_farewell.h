@@ -10,8 +10,8 @@ namespace zephra {
 // the web site and a picture linking to an article.
 class FormFarewell : public toolkit::Form {
   public:
-    static constexpr int kClientWidth = 6675;   // twips (445 pixels)
-    static constexpr int kClientHeight = 9840;  // twips (656 pixels)
+    static constexpr int kClientWidth = 445 * toolkit::kTwipsPerPixel;   // twips
+    static constexpr int kClientHeight = 656 * toolkit::kTwipsPerPixel;  // twips
 
     explicit FormFarewell(toolkit::Platform& platform);
 

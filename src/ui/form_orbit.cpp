@@ -1,5 +1,7 @@
 #include "ui/form_orbit.h"
 
+#include "toolkit/number_text.h"
+
 namespace zephra {
 
 FormOrbit::FormOrbit(toolkit::Platform& platform)
@@ -7,6 +9,11 @@ FormOrbit::FormOrbit(toolkit::Platform& platform)
     layOutControls();
     wireEvents();
     Form_Load();
+}
+
+void FormOrbit::refuseNonNumber(TextBox& box, double inForce, std::string_view what) {
+    box.setText(toolkit::numberText(inForce));
+    LaChirp[1].setCaption(std::string(what) + " refused: it must be a number.");
 }
 
 }  // namespace zephra

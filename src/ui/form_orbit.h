@@ -28,8 +28,8 @@ using toolkit::Timer;
 
 class FormOrbit : public toolkit::Form {
   public:
-    static constexpr int kClientWidth = 15360;   // twips (1024 pixels)
-    static constexpr int kClientHeight = 11520;  // twips (768 pixels)
+    static constexpr int kClientWidth = 1024 * toolkit::kTwipsPerPixel;  // twips
+    static constexpr int kClientHeight = 768 * toolkit::kTwipsPerPixel;  // twips
 
     // Builds every control in its start state and runs Form_Load.
     explicit FormOrbit(toolkit::Platform& platform);
@@ -223,6 +223,10 @@ class FormOrbit : public toolkit::Form {
     void Mitsu();
 
   private:
+    // -- shared by handlers of several files (ui/form_orbit.cpp) --
+    // Gives a box that holds no number the value in force and says in LaChirp(1) that the entry was refused.
+    void refuseNonNumber(TextBox& box, double inForce, std::string_view what);
+
     // Builds the controls from the layout rows (ui/layout.cpp) and connects their events
     // (ui/event_wiring.cpp).
     void layOutControls();
@@ -256,18 +260,17 @@ class FormOrbit : public toolkit::Form {
     void lightSpeedLimit(int k);
     void verifyVelocityMessage(double deltaV);
     bool stateIsFinite() const;
-    // -- scenarios --
-    // -- tracking --
+    // -- scenarios: the four steps of a scenario load --
+    void resetControlsForRun(int Index);
+    void resetRunState(int Index);
+    void applyScenarioValues(int Index);
+    void startLoadedRun();
     // -- display --
-    // Gives a time or distance option the selected or the plain colours, as it stands now.
-    void paintScaleOption(OptionButton& option);
     // Sets the run timer's interval from the box TXt. Text that is not a whole number of 1..2147483647 ms
     // is refused: the box gets the last accepted interval back and LaChirp(1) says why.
     void setRunIntervalFromBox();
     int acceptedRate_ = 15;  // ms, the last interval the run timer took from the box (the window opens at 15)
     // -- ui (panel, editor, status timers, links) --
-    // Gives a box that holds no number the value in force and says in LaChirp(1) that the entry was refused.
-    void refuseNonNumber(TextBox& box, double inForce, std::string_view what);
     // The body number of the editor, kept inside the screen arrays (bodies 0..2): another number in the box
     // is put back in range with a notice in LaChirp(1).
     int editedBody();

@@ -1,5 +1,6 @@
 // The main window as it opens: every control with its place, words and look, laid out from rows.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "ui/colour_pairs.h"
 #include "ui/cosmos_texts.h"
 #include "ui/form_orbit.h"
+#include "ui/version.h"
 
 namespace zephra {
 
@@ -20,7 +22,8 @@ using toolkit::FontKind;
 using toolkit::rgb;
 
 // One control: where it sits (twips, inside its container), what it says (caption, or text for a text
-// box), its tooltip and whether it starts hidden.
+// box), its tooltip and whether it starts hidden; then, where it differs from its kind's look, its colours,
+// face and the like. A line's box runs from its first end to its second.
 struct Row {
     Control* control;
     std::string_view name;
@@ -30,6 +33,18 @@ struct Row {
     std::string_view text = {};
     std::string_view tip = {};
     bool hidden = false;
+
+    std::optional<Color> foreColor = {}, backColor = {};
+    std::optional<FontKind> face = {};
+    bool centred = false, transparent = false, borderless = false;
+
+    Row& fore(Color c) { return foreColor = c, *this; }
+    Row& back(Color c) { return backColor = c, *this; }
+    Row& colours(Color f, Color b) { return fore(f).back(b); }
+    Row& font(FontKind f) { return face = f, *this; }
+    Row& centre() { return centred = true, *this; }
+    Row& seeThrough() { return transparent = true, *this; }
+    Row& noBorder() { return borderless = true, *this; }
 };
 
 constexpr bool kHidden = true;
@@ -39,6 +54,7 @@ constexpr Color kCaptionFore = rgb(192, 192, 192);
 constexpr Color kFrameFore = rgb(160, 160, 160);
 constexpr Color kButtonFace = rgb(192, 192, 192);
 constexpr Color kScenarioFace = rgb(224, 192, 128);
+constexpr Color kPauseFace = rgb(176, 128, 64);  // also the scenario buttons' resting colour after a load
 constexpr Color kOrange = rgb(255, 128, 0);
 constexpr Color kYellow = rgb(255, 255, 0);
 constexpr Color kPanelBack = kChosenScaleBack;  // the physics panel shares the chosen scale's brown
@@ -76,32 +92,49 @@ void place(toolkit::Form& form, const Row& r) {
     c.setContainer(r.container);
     c.setBounds(r.left, r.top, r.width, r.height);
     giveKindLook(c);
-    if (c.kind() == ControlKind::TextBox)
-        static_cast<TextBox&>(c).initText(r.text);
-    else
-        c.setCaption(r.text);
+    // Members of a coloured frame share its background.
+    if (r.container != nullptr && r.container->kind() == ControlKind::Frame &&
+        r.container->backColor() != toolkit::kBlack)
+        c.setBackColor(r.container->backColor());
+    if (r.foreColor) c.setForeColor(*r.foreColor);
+    if (r.backColor) c.setBackColor(*r.backColor);
+    if (r.face) c.setFont(*r.face);
+    switch (c.kind()) {
+        case ControlKind::TextBox:
+            static_cast<TextBox&>(c).initText(r.text);
+            break;
+        case ControlKind::Label:
+            c.setCaption(r.text);
+            if (r.centred) static_cast<Label&>(c).setAlignment(toolkit::Alignment::Center);
+            static_cast<Label&>(c).setTransparent(r.transparent);
+            break;
+        case ControlKind::Frame:
+            c.setCaption(r.text);
+            static_cast<Frame&>(c).setBordered(!r.borderless);
+            break;
+        case ControlKind::Line:
+            static_cast<Line&>(c).setEnds(r.left, r.top, r.left + r.width, r.top + r.height);
+            break;
+        default:
+            c.setCaption(r.text);
+            break;
+    }
     c.setToolTip(r.tip);
     c.setVisible(!r.hidden);
-    c.clearDirty();
-}
-
-void paint(Control& c, Color fore, Color back) {
-    c.setForeColor(fore);
-    c.setBackColor(back);
 }
 
 }  // namespace
 
 void FormOrbit::layOutControls() {
     std::vector<Row> rows;
-    auto row = [&rows](Row r) { rows.push_back(r); };
+    auto row = [&rows](Row r) -> Row& { return rows.emplace_back(r); };
 
     // ---- Top-left corner ----
-    row({&Command1, "Command1", -1, nullptr, 45, 45, 375, 375, "X"});
-    row({&Command2, "Command2", -1, nullptr, 480, 120, 480, 270, "Go", {}, kHidden});
-    row({&Command5, "Command5", -1, nullptr, 960, 45, 840, 375, "Pause", {}, kHidden});
+    row({&Command1, "Command1", -1, nullptr, 45, 45, 375, 375, "X"}).back(kOrange);
+    row({&Command2, "Command2", -1, nullptr, 480, 120, 480, 270, "Go", {}, kHidden}).back(kYellow);
+    row({&Command5, "Command5", -1, nullptr, 960, 45, 840, 375, "Pause", {}, kHidden}).back(kPauseFace);
     row({&Command4, "Command4", -1, nullptr, 1980, 480, 690, 360, "Clear", "Clear Screen", kHidden});
-    row({&Label1, "Label1", -1, nullptr, 45, 405, 1980, 255, "Zephra version 12.090"});
+    row({&Label1, "Label1", -1, nullptr, 45, 405, 1980, 255, "Zephra version " ZEPHRA_VERSION});
     row({&CDrepair, "CDrepair", -1, nullptr, 45, 660, 375, 375, "o",
          "Repair orbit line. (The circumference of the body inadvertantly damages the pixels of the orbit. "
          "This is "
@@ -111,7 +144,7 @@ void FormOrbit::layOutControls() {
     row({&TXran, "TXran", -1, nullptr, 0, 660, 615, 255, "33333", "Randomizer Seed", kHidden});
     row({&CHran, "CHran", -1, nullptr, 0, 960, 855, 255, "Random",
          "Freeze Seed for Predetermined Planetary Data", kHidden});
-    row({&Label7, "Label7", -1, nullptr, 360, 840, 1665, 195, "Select System ->"});
+    row({&Label7, "Label7", -1, nullptr, 360, 840, 1665, 195, "Select System ->"}).fore(kYellow);
     row({&Command3, "Command3", -1, nullptr, 45, 1140, 1995, 360, "www Help",
          "^ Go online to find out how this software works ^"});
 
@@ -123,31 +156,35 @@ void FormOrbit::layOutControls() {
          "Select Solar System option from the numbers on the left to begin. Optimal screen size 1024 x 768 - "
          "Hover "
          "mouse over stuff for quick help. ",
-         "Click to clear this off the screen"});
-    row({&TXora, "TXora", -1, nullptr, 8520, 7680, 1575, 285, {}, {}, kHidden});
-    row({&TXblue, "TXblue", -1, nullptr, 8520, 6960, 1575, 285, {}, {}, kHidden});
-    row({&TXgreen, "TXgreen", -1, nullptr, 8520, 8040, 1575, 285, {}, {}, kHidden});
-    row({&TXwhite, "TXwhite", -1, nullptr, 8520, 7320, 1575, 285, {}, {}, kHidden});
+         "Click to clear this off the screen"})
+        .centre()
+        .seeThrough();
+    row({&TXora, "TXora", -1, nullptr, 8520, 7680, 1575, 285, {}, {}, kHidden}).back(kOrange);
+    row({&TXblue, "TXblue", -1, nullptr, 8520, 6960, 1575, 285, {}, {}, kHidden}).back(rgb(128, 128, 255));
+    row({&TXgreen, "TXgreen", -1, nullptr, 8520, 8040, 1575, 285, {}, {}, kHidden}).back(rgb(128, 255, 128));
+    row({&TXwhite, "TXwhite", -1, nullptr, 8520, 7320, 1575, 285, {}, {}, kHidden}).back(kButtonFace);
     row({&TXn, "TXn", -1, nullptr, 10320, 7800, 450, 285, "2", "Total Planets", kHidden});
     row({&TXg[0], "TXg", 0, nullptr, 10800, 7560, 450, 285, "400", "Sol Gravity", kHidden});
     row({&TXg[1], "TXg", 1, nullptr, 10680, 8160, 450, 285, "3", "Gravity of largest Planet", kHidden});
     row({&TXw[0], "TXw", 0, nullptr, 10320, 8160, 450, 285, "1", "Jupiter Factor", kHidden});
     row({&TXw[1], "TXw", 1, nullptr, 10320, 7560, 450, 285, "2", "Waterworld Factor", kHidden});
     row({&La[15], "La", 15, nullptr, 11640, 7320, 855, 180, "Gravity 1", {}, kHidden});
-    row({&Frame5, "Frame5", -1, nullptr, 10440, 7200, 2055, 255, {}, {}, kHidden});
+    row({&Frame5, "Frame5", -1, nullptr, 10440, 7200, 2055, 255, {}, {}, kHidden}).noBorder();
     row({&OptBodies[0], "OptBodies", 0, &Frame5, 0, 0, 700, 255, "Alone", "Binary pair only"});
     row({&OptBodies[1], "OptBodies", 1, &Frame5, 700, 0, 800, 255, "Bodies",
          "Add smaller bodies to the system (just because I can)"});
     row({&TXminors, "TXminors", -1, &Frame5, 1500, 0, 555, 255, "10", "Minor bodies"});
 
     // ---- Scenario buttons: 1..17 down the left edge, 18..37 along the bottom ----
-    row({&CDp[0], "CDp", 0, nullptr, 2640, 7920, 480, 480, "?", "Perfect Binary", kHidden});
+    row({&CDp[0], "CDp", 0, nullptr, 2640, 7920, 480, 480, "?", "Perfect Binary", kHidden})
+        .back(kScenarioFace)
+        .font(FontKind::Scenario);
     static const std::vector<std::string> numbers = [] {
         std::vector<std::string> n;
-        for (int i = 0; i < 38; ++i) n.push_back(std::to_string(i));
+        for (int i = 0; i < decltype(CDp)::kSize; ++i) n.push_back(std::to_string(i));
         return n;
     }();
-    for (int n = 1; n <= 37; ++n) {
+    for (int n = 1; n < CDp.kSize; ++n) {
         const bool leftEdge = n <= 17;
         row({&CDp[n],
              "CDp",
@@ -159,7 +196,9 @@ void FormOrbit::layOutControls() {
              480,
              numbers[static_cast<std::size_t>(n)],
              {},
-             n > 33});
+             n > 33})
+            .back(kScenarioFace)
+            .font(FontKind::Scenario);
     }
 
     // ---- Left column: body data, display options, orbit data ----
@@ -198,11 +237,12 @@ void FormOrbit::layOutControls() {
     row({&TXspinT[2], "TXspinT", 2, &FrameRing, 280, 4150, 1715, 220, "0", "Edge Velocity as C", kHidden});
     row({&LaPush, "LaPush", -1, &FrameRing, 60, 4400, 1935, 180, {}, {}, kHidden});
 
-    row({&Frame4, "Frame4", -1, nullptr, 0, 6120, 2055, 1755, {}, {}, kHidden});
+    row({&Frame4, "Frame4", -1, nullptr, 0, 6120, 2055, 1755, {}, {}, kHidden}).noBorder();
     row({&La[3], "La", 3, &Frame4, 60, 60, 1320, 360, "No. of points on body's horizon"});
     row({&Text3, "Text3", -1, &Frame4, 1440, 60, 555, 220, "12", "Surface points"});
     row({&Text6, "Text6", -1, &Frame4, 1440, 300, 555, 220, "1", "Surface Depth Points"});
-    row({&Chboo, "Chboo", -1, &Frame4, 60, 440, 1320, 200, "Horizon", {}, kHidden});
+    row({&Chboo, "Chboo", -1, &Frame4, 60, 440, 1320, 200, "Horizon",
+         "Display the circumference of the bodies / or just the orbit line", kHidden});
     row({&Chauto, "Chauto", -1, &Frame4, 60, 660, 1320, 200, "Auto",
          "Automatic display of the circumference of the bodies / or just the orbit line"});
     row({&Chend, "Chend", -1, &Frame4, 60, 880, 1935, 200, "Expand screen",
@@ -258,12 +298,13 @@ void FormOrbit::layOutControls() {
     // ---- Top strip: the body editor, shown while paused ----
     row({&La[16], "La", 16, nullptr, 960, 0, 735, 180, "Star Type", {}, kHidden});
     row({&La[0], "La", 0, nullptr, 1680, 0, 495, 420, "Body          #", {}, kHidden});
-    row({&TXTOden, "TXTOden", -1, nullptr, 2040, 0, 615, 405, "0", "Planetary Body Number", kHidden});
+    row({&TXTOden, "TXTOden", -1, nullptr, 2040, 0, 615, 405, "0", "Planetary Body Number", kHidden})
+        .font(FontKind::SansBold);
     row({&Qui, "Qui", -1, nullptr, 2760, 0, 1935, 180, {}, {}, kHidden});
     row({&TxTyp, "TxTyp", -1, nullptr, 2760, 600, 375, 315, "X", {}, kHidden});
     row({&Label6[4], "Label6", 4, nullptr, 2700, 215, 420, 180, "mass", {}, kHidden});
     row({&TXTp[4], "TXTp", 4, nullptr, 3120, 195, 1575, 225, "123456789", "Solar masses", kHidden});
-    row({&Frame2, "Frame2", -1, nullptr, 4800, 0, 1095, 495, {}, {}, kHidden});
+    row({&Frame2, "Frame2", -1, nullptr, 4800, 0, 1095, 495, {}, {}, kHidden}).noBorder();
     row({&Opadd[0], "Opadd", 0, &Frame2, 60, 30, 1000, 200, "num", "Move Planet with Decimal Accuracy"});
     row({&Opadd[1], "Opadd", 1, &Frame2, 60, 260, 1000, 200, "visual", "Move Planet with Scrollbars"});
     row({&Label6[0], "Label6", 0, nullptr, 6000, 0, 240, 225, "Y", {}, kHidden});
@@ -298,8 +339,8 @@ void FormOrbit::layOutControls() {
     row({&Text7, "Text7", -1, nullptr, 16515, 0, 450, 255, "0", "Tag a Planet Number (0=sol)", kHidden});
 
     // ---- Right column: physics options, explanations and links, scenario text ----
-    row({&FraSpin, "FraSpin", -1, nullptr, 12600, 360, 2700, 1665});
-    row({&Label3, "Label3", -1, &FraSpin, 60, 0, 2580, 200, "Physical Cosmology:"});
+    row({&FraSpin, "FraSpin", -1, nullptr, 12600, 360, 2700, 1665}).back(kPanelBack).noBorder();
+    row({&Label3, "Label3", -1, &FraSpin, 60, 0, 2580, 200, "Physical Cosmology:"}).fore(kChosenScaleFore);
     row({&Cosmos[0], "Cosmos", 0, &FraSpin, 60, 210, 2000, 200, "Newton's Gravity", "Must be selected"});
     row({&Cosmos[1], "Cosmos", 1, &FraSpin, 60, 420, 2000, 200, "Special Relativity",
          "Special Relativity: Reduction in velocity as the object approaches the velocity of light. Also see "
@@ -317,8 +358,9 @@ void FormOrbit::layOutControls() {
     row({&Cosmos[5], "Cosmos", 5, &FraSpin, 2100, 210, 540, 200, "Bounce",
          "Objects behave as solids. Unticked they are as fluids.", kHidden});
     row({&LVLV, "LVLV", -1, &FraSpin, 60, 840, 1800, 200, "Verify Velocity C-Limit"});
-    row({&LaLim[1], "LaLim", 1, &FraSpin, 1890, 850, 330, 180, "=0"});
-    row({&LaLim[2], "LaLim", 2, &FraSpin, 2250, 850, 390, 180, "=0"});
+    // The orbit-line colours live in LaLim (light shade) and LaDark (dark shade), one pair per body.
+    row({&LaLim[1], "LaLim", 1, &FraSpin, 1890, 850, 330, 180, "=0"}).fore(rgb(255, 64, 0));
+    row({&LaLim[2], "LaLim", 2, &FraSpin, 2250, 850, 390, 180, "=0"}).fore(rgb(0, 255, 176));
     row({&ChDist, "ChDist", -1, &FraSpin, 60, 1050, 1800, 200, "Gravity Delay Details"});
     row({&CDsr, "CDsr", -1, &FraSpin, 1890, 1050, 750, 200, "SR", {}, kHidden});
     row({&TXdelay, "TXdelay", -1, &FraSpin, 60, 1290, 1800, 240, "0.0",
@@ -348,8 +390,8 @@ void FormOrbit::layOutControls() {
          "causes 'Bounce' option to affect. Less than this they behave as fluids.",
          kHidden});
 
-    row({&FraCosmo, "FraCosmo", -1, nullptr, 12600, 2040, 2700, 5505});
-    for (int i = 0; i < 6; ++i)
+    row({&FraCosmo, "FraCosmo", -1, nullptr, 12600, 2040, 2700, 5505}).noBorder();
+    for (int i = 0; i < LaCosmo.kSize; ++i)
         row({&LaCosmo[i],
              "LaCosmo",
              i,
@@ -383,23 +425,26 @@ void FormOrbit::layOutControls() {
     row({&TXgd[2], "TXgd", 2, &FrameGD, 60, 1830, 1275, 220, "000"});
     row({&Label8[2], "Label8", 2, &FrameGD, 1380, 1850, 1215, 180, "km for body 2"});
     row({&Label9, "Label9", -1, &FrameGD, 60, 2120, 2535, 180, "Velocity of Gravity: (1=lightspeed)"});
-    row({&TXGspeed, "TXGspeed", -1, &FrameGD, 60, 2320, 700, 240, "0", "C = 1"});
+    row({&TXGspeed, "TXGspeed", -1, &FrameGD, 60, 2320, 700, 240, "0", "C = 1"})
+        .colours(kHighlightFore, kHighlightBack)
+        .font(FontKind::SansBold);
     row({&HSgrav, "HSgrav", -1, &FrameGD, 820, 2340, 1775, 200});
     row({&TXbuf, "TXbuf", -1, &FrameGD, 60, 2620, 2535, 220, "Gravity Velocity Buffer", {}, kHidden});
     row({&LaChirp[2], "LaChirp", 2, &FrameGD, 60, 2900, 2535, 900,
          "General Relativity is currently not active See 'Physical Cosmology' options."});
     // The link buttons stack at the foot of the frame; the hidden one keeps a slot of its own.
-    constexpr std::string_view kLinkCaptions[6] = {"www Special Relativity (or not)",
-                                                   "www General Relativity (or not)",
-                                                   "www Quantum Gravity",
-                                                   "www Gravitational Waves (or not)",
-                                                   "www Vessor Theory",
-                                                   "www Varn's LIGO article"};
-    for (int i = 0; i < 6; ++i)
+    constexpr std::string_view kLinkCaptions[decltype(CDwww)::kSize] = {"www Special Relativity (or not)",
+                                                                        "www General Relativity (or not)",
+                                                                        "www Quantum Gravity",
+                                                                        "www Gravitational Waves (or not)",
+                                                                        "www Vessor Theory",
+                                                                        "www Varn's LIGO article"};
+    for (int i = 0; i < CDwww.kSize; ++i)
         row({&CDwww[i], "CDwww", i, &FraCosmo, 60, 4200 + 215 * i, 2580, 210, kLinkCaptions[i],
              "^ Go to the website ^", i == 3});
     row({&LaChirp[1], "LaChirp", 1, nullptr, 12600, 7560, 2700, 1455,
-         "Scenario information may appear here."});
+         "Scenario information may appear here."})
+        .colours(kPlainFore, kPlainBack);
 
     // ---- Bottom row ----
     row({&FraDrift, "FraDrift", -1, nullptr, 2160, 9000, 2175, 2055, "Drift",
@@ -423,7 +468,8 @@ void FormOrbit::layOutControls() {
     for (int i = 0; i < kDistanceScales; ++i) {
         const bool tenfold = i <= 8;
         row({&OpDist[i], "OpDist", i, &FraDist, tenfold ? 60 : 1530, 180 + 200 * (tenfold ? i : i - 9),
-             tenfold ? 1440 : 1425, 180, kDistanceScaleTable[static_cast<std::size_t>(i)].caption});
+             tenfold ? 1440 : 1425, 180, kDistanceScaleTable[static_cast<std::size_t>(i)].caption})
+            .colours(kPlainFore, kPlainBack);
     }
 
     row({&FraTime, "FraTime", -1, nullptr, 7560, 9000, 4935, 2055, "Time Scale",
@@ -432,7 +478,8 @@ void FormOrbit::layOutControls() {
         const bool even = k % 2 == 0;
         row({&Optime[k], "Optime", k, &FraTime, even ? 120 : 2040, 180 + k * 1620 / 17, even ? 1815 : 1095,
              180, kTimeScaleTable[static_cast<std::size_t>(k)].caption,
-             kTimeScaleTable[static_cast<std::size_t>(k)].toolTip});
+             kTimeScaleTable[static_cast<std::size_t>(k)].toolTip})
+            .colours(kPlainFore, kPlainBack);
     }
     row({&Optime[kHiddenTimeScale],
          "Optime",
@@ -444,18 +491,19 @@ void FormOrbit::layOutControls() {
          60,
          "18",
          {},
-         kHidden});
-    row({&Line1, "Line1", -1, &FraTime, 3240, 120, 0, 1920});
+         kHidden})
+        .colours(kPlainFore, kPlainBack);
+    row({&Line1, "Line1", -1, &FraTime, 3240, 120, 0, 1920}).fore(rgb(32, 32, 32));
     // Right of the divider, below the "Scenario Time" box that sits on the frame's edge.
     row({&Label10[1], "Label10", 1, &FraTime, 3300, 225, 1575, 150, "Time Scale",
          "If you do not pause before adjusting time scale, there will be a marginal movement error%. "
          "Increasing the "
          "time scale causes large margins of error; or in extremes, even overflow errors"});
     row({&Label8[4], "Label8", 4, &FraTime, 3520, 380, 1355, 150, "Movement err %"});
-    row({&LaDark[1], "LaDark", 1, &FraTime, 3300, 540, 200, 180, "1", "Body 1"});
+    row({&LaDark[1], "LaDark", 1, &FraTime, 3300, 540, 200, 180, "1", "Body 1"}).fore(rgb(128, 0, 32));
     row({&TXtimErr[1], "TXtimErr", 1, &FraTime, 3520, 535, 1360, 190, "0"});
     row({&Label8[5], "Label8", 5, &FraTime, 3520, 735, 1355, 150, "Movement err %"});
-    row({&LaDark[2], "LaDark", 2, &FraTime, 3300, 895, 200, 180, "2", "Body 2"});
+    row({&LaDark[2], "LaDark", 2, &FraTime, 3300, 895, 200, 180, "2", "Body 2"}).fore(rgb(0, 128, 255));
     row({&TXtimErr[2], "TXtimErr", 2, &FraTime, 3520, 890, 1360, 190, "0"});
     row({&Label8[6], "Label8", 6, &FraTime, 3300, 1090, 780, 150, "Max err %"});
     row({&Label8[7], "Label8", 7, &FraTime, 4100, 1090, 780, 150, "Max err %"});
@@ -471,25 +519,30 @@ void FormOrbit::layOutControls() {
     row({&Label4[2], "Label4", 2, &Frame1, 60, 520, 660, 165, "In years"});
     row({&LaYears, "LaYears", -1, &Frame1, 720, 520, 1875, 165, "Years"});
     row({&Laadd, "Laadd", -1, &Frame1, 60, 690, 2535, 165, "0000000", "Added time per iteration"});
-    row({&FraMil, "FraMil", -1, &Frame1, 60, 860, 2535, 170, {}, {}, kHidden});
+    row({&FraMil, "FraMil", -1, &Frame1, 60, 860, 2535, 170, {}, {}, kHidden}).noBorder();
     row({&LaYonks, "LaYonks", -1, &FraMil, 0, 0, 1200, 165, "Million Years:", "Time is on your side!"});
     row({&Lamil, "Lamil", -1, &FraMil, 1200, 0, 1335, 165, "0"});
-    row({&FraYear, "FraYear", -1, &Frame1, 60, 1040, 2535, 620});
-    constexpr std::string_view kPeriodTips[3] = {"Orbital Frequency of last orbit",
-                                                 "Orbital Frequency of average year",
-                                                 "Orbital Frequency of 1st half orbit"};
-    for (int i = 0; i < 3; ++i)
+    row({&FraYear, "FraYear", -1, &Frame1, 60, 1040, 2535, 620}).noBorder();
+    constexpr std::string_view kPeriodTips[decltype(OpAnnual)::kSize] = {
+        "Orbital Frequency of last orbit", "Orbital Frequency of average year",
+        "Orbital Frequency of 1st half orbit"};
+    for (int i = 0; i < OpAnnual.kSize; ++i)
         row({&OpAnnual[i], "OpAnnual", i, &FraYear, 420 * i, 0, 400, 180, {}, kPeriodTips[i]});
     row({&LaQd, "LaQd", -1, &FraYear, 0, 200, 1200, 180, "Orbit days (last)"});
     row({&TXdayFreq, "TXdayFreq", -1, &FraYear, 1200, 190, 1335, 200, "~", "Orbital period in days"});
     row({&LaQy, "LaQy", -1, &FraYear, 0, 410, 1200, 180, "Orbit years (last)"});
     row({&TXyearFreq, "TXyearFreq", -1, &FraYear, 1200, 400, 1335, 200, "~", "Orbital period in years"});
-    row({&FraTi, "FraTi", -1, &Frame1, 60, 1680, 2535, 330});
+    row({&FraTi, "FraTi", -1, &Frame1, 60, 1680, 2535, 330}).noBorder();
     row({&Label4[1], "Label4", 1, &FraTi, 0, 60, 600, 165, "PC Rate"});
-    constexpr std::string_view kRateTips[4] = {"PC rate - Free to edit", "Slowest computation speed",
-                                               "Medium computation speed", "Fastest computation speed"};
-    for (int i = 0; i < 4; ++i)
-        row({&Optim[i], "Optim", i, &FraTi, 620 + 210 * i, 50, 180, 180, {}, kRateTips[i]});
+    // The rate options go from dark (free to edit) to light (fastest).
+    constexpr Color kRateShades[decltype(Optim)::kSize] = {rgb(64, 64, 64), rgb(128, 128, 128),
+                                                           rgb(176, 176, 176), rgb(224, 224, 224)};
+    constexpr std::string_view kRateTips[decltype(Optim)::kSize] = {
+        "PC rate - Free to edit", "Slowest computation speed", "Medium computation speed",
+        "Fastest computation speed"};
+    for (int i = 0; i < Optim.kSize; ++i)
+        row({&Optim[i], "Optim", i, &FraTi, 620 + 210 * i, 50, 180, 180, {}, kRateTips[i]})
+            .back(kRateShades[i]);
     row({&TXt, "TXt", -1, &FraTi, 1500, 20, 700, 240, "15",
          "PC Time rate: 1000 = 1 second per iteration. 15 = 1/60 ssecond per iteration. Slows or quickens "
          "the "
@@ -503,48 +556,11 @@ void FormOrbit::layOutControls() {
     row({&Chender, "Chender", -1, nullptr, 10920, 10815, 960, 180, "End err %",
          "If the movement error% reaches above this amount, the scenario ends"});
     row({&TXender, "TXender", -1, nullptr, 11880, 10800, 615, 255, "5",
-         "If the movement error% reaches above this amount, the scenario ends"});
+         "If the movement error% reaches above this amount, the scenario ends"})
+        .colours(kYellow, toolkit::kBlack)
+        .font(FontKind::SansBold);
 
     for (const Row& r : rows) place(*this, r);
-
-    // ---- Looks beyond the kind's own ----
-    Command1.setBackColor(kOrange);
-    Command2.setBackColor(kYellow);
-    Command5.setBackColor(kScenarioFace);
-    for (int n = 0; n < decltype(CDp)::kSize; ++n) {
-        CDp[n].setBackColor(kScenarioFace);
-        CDp[n].setFont(FontKind::Scenario);
-    }
-    Label7.setForeColor(kYellow);
-    paint(TXender, kYellow, toolkit::kBlack);
-    paint(TXGspeed, kHighlightFore, kHighlightBack);
-    for (Control* c :
-         {static_cast<Control*>(&TXender), static_cast<Control*>(&TXTOden), static_cast<Control*>(&TXGspeed)})
-        c->setFont(FontKind::SansBold);
-    paint(LaChirp[1], TXerr.foreColor(), TXerr.backColor());
-    LaChirp[0].setAlignment(toolkit::Alignment::Center);
-    LaChirp[0].setTransparent(true);
-    for (int k = 0; k <= kHiddenTimeScale; ++k) paint(Optime[k], kPlainFore, kPlainBack);
-    for (int i = 0; i < kDistanceScales; ++i) paint(OpDist[i], kPlainFore, kPlainBack);
-    constexpr Color kRateShades[4] = {rgb(64, 64, 64), rgb(128, 128, 128), rgb(176, 176, 176),
-                                      rgb(224, 224, 224)};
-    for (int i = 0; i < 4; ++i) Optim[i].setBackColor(kRateShades[i]);
-    // The orbit-line colours live in these labels: light shade, dark shade per body.
-    LaLim[1].setForeColor(rgb(255, 64, 0));
-    LaDark[1].setForeColor(rgb(128, 0, 32));
-    LaLim[2].setForeColor(rgb(0, 255, 176));
-    LaDark[2].setForeColor(rgb(0, 128, 255));
-    Line1.setForeColor(rgb(32, 32, 32));
-    Line1.setEnds(3240, 120, 3240, 2040);
-    TXora.setBackColor(kOrange);
-    TXblue.setBackColor(rgb(128, 128, 255));
-    TXgreen.setBackColor(rgb(128, 255, 128));
-    TXwhite.setBackColor(kButtonFace);
-    Label3.setForeColor(kChosenScaleFore);
-    FraSpin.setBordered(false);
-    for (Control* c : controls())
-        if (c->container() == &FraSpin || c == &FraSpin) c->setBackColor(kPanelBack);
-    for (Frame* f : {&FraMil, &FraYear, &FraTi, &Frame4, &Frame5, &Frame2, &FraCosmo}) f->setBordered(false);
 
     // ---- Values ----
     for (CheckBox* c : {&Cosmos[0], &Chswitch, &CHspinner, &ChMinMax, &CHfile, &ChReset, &Chender})
@@ -565,7 +581,7 @@ void FormOrbit::layOutControls() {
     Tr.setInterval(15);
     Tr.setEnabled(true);
 
-    for (Control* c : controls()) c->clearDirty();
+    clearDirty();
 }
 
 }  // namespace zephra

@@ -26,11 +26,6 @@ bool holdsNoAmount(const TextBox& box) {
 }
 }  // namespace
 
-void FormOrbit::refuseNonNumber(TextBox& box, double inForce, std::string_view what) {
-    box.setText(toolkit::numberText(inForce));
-    LaChirp[1].setCaption(std::string(what) + " refused: it must be a number.");
-}
-
 void FormOrbit::Cosmos_Click(int Index) {
     if (Index < 0 || Index > 5) return;
     // Newton's gravity cannot be switched off, only greyed.

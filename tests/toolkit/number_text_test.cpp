@@ -46,7 +46,7 @@ TEST(StrictNumber, AcceptsOnlyAWholeFiniteNumber) {
         EXPECT_FALSE(strictNumber(bad).has_value()) << bad;
 }
 
-TEST(NumberText, FifteenSignificantDigitsFixedWhereTheyFit) {
+TEST(NumberText, FifteenDigitsHalvesUpFixedFrom1EMinus15ToBelow1E15) {
     struct Row {
         double value;
         const char* text;
@@ -67,21 +67,35 @@ TEST(NumberText, FifteenSignificantDigitsFixedWhereTheyFit) {
         {-1234567890123456789.0, "-1.23456789012346E+18"},
         {0.1 + 0.2, "0.3"},
         {1.5e-7, "0.00000015"},
-        {1.23456789e-10, "1.23456789E-10"},
         {2e-18, "2E-18"},
+        // Halves of the 16th digit go away from zero.
+        {12345678901234.25, "12345678901234.3"},
+        {-12345678901234.25, "-12345678901234.3"},
+        {123456789012344.5, "123456789012345"},
+        // Fixed from 1E-15 on, however many digits; a rounding up to 1E-15 is fixed too.
+        {0.01234567890123456, "0.0123456789012346"},
+        {1.23456789e-10, "0.000000000123456789"},
+        {1e-15, "0.000000000000001"},
+        {9.999999999999999e-16, "0.000000000000001"},
+        {9.99999999999999e-16, "9.99999999999999E-16"},
         {1e-100, "1E-100"},
         {5360000000, "5360000000"},
         {1.98855e30, "1.98855E+30"},
     };
     for (const Row& row : rows) EXPECT_EQ(numberText(row.value), row.text) << row.text;
     EXPECT_EQ(numberText(std::numeric_limits<double>::quiet_NaN()), "NaN");
+    // The signed form leads with a blank unless negative.
+    EXPECT_EQ(signedNumberText(12), " 12");
+    EXPECT_EQ(signedNumberText(0), " 0");
+    EXPECT_EQ(signedNumberText(-0.5), "-0.5");
     // The largest doubles round beyond the range in 15 digits: their text is refused when read back.
     EXPECT_EQ(numberText(-std::numeric_limits<double>::max()), "-1.79769313486232E+308");
     EXPECT_FALSE(strictNumber("-1.79769313486232E+308").has_value());
 }
 
-// printf's "%.14e" is an exact 15-digit rounding of the binary value: the reference every number text must
-// agree with. Both texts must hold the same significant digits and read back as the same double.
+// printf's "%.14e" is an exact 15-digit rounding of the binary value, and every number text must agree with
+// it, except where the shortest text that reads back as a normal value has 16 digits ending in 5: that half
+// goes up, as if typed. Both texts must hold the same significant digits and read back as the same double.
 std::string significantDigitsOf(const std::string& text) {
     std::string digits;
     for (char c : text.substr(0, text.find_first_of("eE")))
@@ -90,13 +104,44 @@ std::string significantDigitsOf(const std::string& text) {
     return digits;
 }
 
+std::string expectedText(double x) {
+    char fifteen[64], sixteen[64];
+    std::snprintf(fifteen, sizeof fifteen, "%.14e", x);
+    std::snprintf(sixteen, sizeof sixteen, "%.15e", x);
+    std::string half = sixteen;
+    const std::size_t e = half.find('e');
+    // Subnormal values keep the exact rounding: their shortest digits are too few.
+    if (std::fabs(x) < std::numeric_limits<double>::min() || std::strtod(fifteen, nullptr) == x ||
+        std::strtod(sixteen, nullptr) != x || half[e - 1] != '5')
+        return fifteen;
+    // The first 15 digits of the half, one unit of the 15th added.
+    std::string digits = significantDigitsOf(half.substr(0, e - 1));
+    digits.resize(15, '0');
+    int exponent = std::atoi(half.c_str() + e + 1);
+    int i = 14;
+    for (; i >= 0 && digits[static_cast<std::size_t>(i)] == '9'; --i)
+        digits[static_cast<std::size_t>(i)] = '0';
+    if (i < 0) {
+        digits[0] = '1';
+        ++exponent;
+    } else {
+        ++digits[static_cast<std::size_t>(i)];
+    }
+    std::string text = x < 0 ? "-" : "";
+    text += digits[0];
+    text += '.';
+    text += digits.substr(1);
+    text += 'e';
+    text += std::to_string(exponent);
+    return text;
+}
+
 void expectFifteenDigits(double x) {
-    char reference[64];
-    std::snprintf(reference, sizeof reference, "%.14e", x);
+    const std::string reference = expectedText(x);
     const std::string shown = numberText(x);
     EXPECT_EQ(significantDigitsOf(shown), significantDigitsOf(reference))
         << reference << " shown as " << shown;
-    EXPECT_EQ(std::strtod(shown.c_str(), nullptr), std::strtod(reference, nullptr))
+    EXPECT_EQ(std::strtod(shown.c_str(), nullptr), std::strtod(reference.c_str(), nullptr))
         << reference << " shown as " << shown;
 }
 
@@ -122,12 +167,6 @@ TEST(NumberText, DigitsAgreeWithAnExactRoundingEverywhere) {
     }
 }
 
-TEST(NumberText, SignedFormLeadsWithABlankUnlessNegative) {
-    EXPECT_EQ(signedNumberText(12), " 12");
-    EXPECT_EQ(signedNumberText(0), " 0");
-    EXPECT_EQ(signedNumberText(-0.5), "-0.5");
-}
-
 TEST(FormatNumber, PatternsFixDecimalsAndLeadingZeros) {
     struct Row {
         double value;
@@ -139,7 +178,13 @@ TEST(FormatNumber, PatternsFixDecimalsAndLeadingZeros) {
         {2.5, "0", "3"},
         {-2.5, "0", "-3"},
         {0.125, "0.00", "0.13"},
-        {1.005, "0.00", "1.01"},  // the 15-digit decimal form 1.00500000000000 rounds up
+        {1.005, "0.00", "1.01"},  // a half as written, though the binary value lies just below it
+        // Rounded once, from the value: not first to 15 digits (0.123450000000000), then again.
+        {0.12344999999999989, "0.0000", "0.1234"},
+        {-0.12344999999999989, "0.0000", "-0.1234"},
+        {12345678901234.25, "0.0", "12345678901234.3"},
+        {123456789012344.5, "0", "123456789012345"},
+        {0.99999999999999994, "0.00", "1.00"},
         {-0.001, "0.00", "-0.00"},
         {0.5, ".00", ".50"},
         {7, "000.0", "007.0"},

@@ -97,7 +97,7 @@ TEST_F(BodyEditor, AMassThatIsNoNumberIsRefusedWithTheWholeEdit) {
     EXPECT_EQ(form.LaChirp[1].caption(), "Mass refused: it must be a number.");
 }
 
-TEST_F(BodyEditor, PlanetCountStaysWithinItsLimits) {
+TEST_F(BodyEditor, PlanetCountStaysWithinItsLimitsAndTheArrays) {
     struct Row {
         const char* typed;
         const char* kept;
@@ -113,23 +113,17 @@ TEST_F(BodyEditor, PlanetCountStaysWithinItsLimits) {
     form.TXn.setText("3");
     form.TXn_DblClick();
     EXPECT_EQ(form.TXn.text(), "4");
-}
 
-TEST_F(BodyEditor, MorePlanetsThanTheArraysHoldAreCutToTheArrays) {
+    // More planets than the arrays hold are cut to the arrays.
     form.TXn.setText("50");
     form.Command2_Click();
     EXPECT_EQ(form.st.NBodies, kBodySlots - 1);
     form.TXn.setText("2");
     form.Command2_Click();
     EXPECT_EQ(form.st.NBodies, 2);
-}
 
-TEST_F(BodyEditor, TaggedPlanetStaysAmongThePlanets) {
+    // The tagged planet stays among the planets.
     form.TXn.setText("4");
-    struct Row {
-        const char* typed;
-        const char* kept;
-    };
     for (const Row& r : {Row{"9", "4"}, Row{"-1", "0"}, Row{"3", "3"}}) {
         form.Text7.setText(r.typed);
         form.Text7_LostFocus();
