@@ -320,7 +320,10 @@ void FormOrbit::layOutControls() {
     row({&LaLim[1], "LaLim", 1, &FraSpin, 1890, 850, 330, 180, "=0"});
     row({&LaLim[2], "LaLim", 2, &FraSpin, 2250, 850, 390, 180, "=0"});
     row({&ChDist, "ChDist", -1, &FraSpin, 60, 1050, 1800, 200, "Gravity Delay Details"});
-    row({&CDsr, "CDsr", -1, &FraSpin, 1890, 1050, 750, 200, "SR", {}, kHidden});
+    row({&CDsr, "CDsr", -1, &FraSpin, 1890, 1050, 750, 200, "SR",
+         "RED = no special relativity detectable. GREEN=special relativity in operation. ORANGE= trace "
+         "relativity possible. (Velocity changes may be too small to effect)",
+         kHidden});
     row({&TXdelay, "TXdelay", -1, &FraSpin, 60, 1290, 1800, 240, "0.0",
          "Time delay of gravity between the bodies in seconds."});
     row({&TXdark, "TXdark", -1, &FraSpin, 1890, 1290, 750, 240, "0", "Friction due to Dark Matter", kHidden});
@@ -518,12 +521,17 @@ void FormOrbit::layOutControls() {
     Label7.setForeColor(kYellow);
     paint(TXender, kYellow, toolkit::kBlack);
     paint(TXGspeed, kHighlightFore, kHighlightBack);
+    // The marker blinks in colours read from these boxes.
+    TXTOden.setBackColor(rgb(32, 24, 0));
+    TXw[2].setForeColor(rgb(128, 255, 128));
+    TXn.setForeColor(kButtonFace);
     for (Control* c :
          {static_cast<Control*>(&TXender), static_cast<Control*>(&TXTOden), static_cast<Control*>(&TXGspeed)})
         c->setFont(FontKind::SansBold);
     paint(LaChirp[1], TXerr.foreColor(), TXerr.backColor());
     LaChirp[0].setAlignment(toolkit::Alignment::Center);
     LaChirp[0].setTransparent(true);
+    LabTab.setTransparent(true);  // the pause tip overlaps the description's first line
     for (int k = 0; k <= kHiddenTimeScale; ++k) paint(Optime[k], kPlainFore, kPlainBack);
     for (int i = 0; i < kDistanceScales; ++i) paint(OpDist[i], kPlainFore, kPlainBack);
     constexpr Color kRateShades[4] = {rgb(64, 64, 64), rgb(128, 128, 128), rgb(176, 176, 176),

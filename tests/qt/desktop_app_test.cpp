@@ -3,15 +3,56 @@
 
 #include "qt/desktop_app.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <string>
 
 #include "toolkit/headless_platform.h"
 
 using namespace zephra;
+
+namespace {
+
+QRect scrollBarPart(QScrollBar& bar, QStyle::SubControl part) {
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = bar.orientation();
+    option.minimum = bar.minimum();
+    option.maximum = bar.maximum();
+    option.sliderPosition = bar.sliderPosition();
+    option.sliderValue = bar.value();
+    option.singleStep = bar.singleStep();
+    option.pageStep = bar.pageStep();
+    option.state |= QStyle::State_Horizontal;
+    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
+}
+
+void sendMouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, w->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+// Every visible check box and option button has room for its indicator and its whole caption, in a face
+// that still reads.
+void expectEveryCaptionWhole(qt::DesktopApp& app) {
+    for (toolkit::Control* c : app.model().controls()) {
+        if (c->kind() != toolkit::ControlKind::CheckBox && c->kind() != toolkit::ControlKind::OptionButton)
+            continue;
+        QWidget* w = app.mainWindow().mirror().widgetFor(*c);
+        if (!w->isVisible()) continue;
+        QVERIFY2(w->sizeHint().width() <= w->width(), (c->name() + " " + c->caption()).c_str());
+        QVERIFY2(w->font().pixelSize() >= 8, (c->name() + " " + c->caption()).c_str());  // and legible
+    }
+}
+
+}  // namespace
 
 class DesktopAppTest : public QObject {
     Q_OBJECT
@@ -62,6 +103,97 @@ class DesktopAppTest : public QObject {
         QVERIFY(app.runTimer().running());
         QTRY_VERIFY(!velocity->isVisible());
         QTRY_VERIFY(model.st.Iters > paused);
+    }
+
+    // Earth and Sun, paused, "visual": the position bar drags the body. The bar changes only when the
+    // thumb is let go, so the editor's re-ranging of the bar cannot pull the thumb away mid-drag.
+    void aPositionBarMovesTheBodyOnceTheThumbIsReleased() {
+        toolkit::HeadlessPlatform platform(QDir::tempPath().toStdString());
+        qt::DesktopApp app(platform);
+        app.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app.mainWindow()));
+        FormOrbit& model = app.model();
+        qt::WindowMirror& mirror = app.mainWindow().mirror();
+        QTest::mouseClick(mirror.widgetFor(model.CDp[10]), Qt::LeftButton);
+        QTest::mouseClick(mirror.widgetFor(model.Command5), Qt::LeftButton);
+        static_cast<QRadioButton*>(mirror.widgetFor(model.Opadd[1]))->click();
+        auto* bar = static_cast<QScrollBar*>(mirror.widgetFor(model.Hsp[0]));
+        QTRY_VERIFY(bar->isVisible());
+        const int body = std::stoi(model.TXTOden.text());
+        const double startX = model.st.ScrX[body];
+        const int startValue = model.Hsp[0].value();
+        const int startMax = model.Hsp[0].max();
+
+        const QPoint grip = scrollBarPart(*bar, QStyle::SC_ScrollBarSlider).center();
+        sendMouse(bar, QEvent::MouseButtonPress, grip, Qt::LeftButton);
+        QVERIFY(bar->isSliderDown());
+        for (int px = 1; px <= 3; ++px) {
+            sendMouse(bar, QEvent::MouseMove, grip + QPoint(px, 0), Qt::LeftButton);
+            QCOMPARE(model.st.ScrX[body], startX);
+            QCOMPARE(model.Hsp[0].value(), startValue);
+            QCOMPARE(model.Hsp[0].max(), startMax);
+        }
+        const int dropped = bar->sliderPosition();
+        QVERIFY(dropped > startValue);
+        sendMouse(bar, QEvent::MouseButtonRelease, grip + QPoint(3, 0), Qt::NoButton);
+        QCOMPARE(model.Hsp[0].value(), dropped);
+        QCOMPARE(model.st.ScrX[body], dropped);
+        QCOMPARE(model.TXTp[0].text(), std::to_string(dropped));
+        QCOMPARE(bar->value(), dropped);
+
+        // An arrow click is a finished change of one small step: one pixel.
+        QTest::mouseClick(bar, Qt::LeftButton, {}, scrollBarPart(*bar, QStyle::SC_ScrollBarAddLine).center());
+        QCOMPARE(model.st.ScrX[body], dropped + 15);
+    }
+
+    // At 1024 x 768 every caption reads whole, unticked boxes show on the black, the zero of the number
+    // face does not fill in like an 8, the links show a hand, and the window has no title text.
+    void theWindowReadsAsDescribed() {
+        toolkit::HeadlessPlatform platform(QDir::tempPath().toStdString());
+        qt::DesktopApp app(platform);
+        app.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app.mainWindow()));
+        FormOrbit& model = app.model();
+        qt::WindowMirror& mirror = app.mainWindow().mirror();
+        expectEveryCaptionWhole(app);
+        QTest::mouseClick(mirror.widgetFor(model.CDp[10]), Qt::LeftButton);
+        QTest::mouseClick(mirror.widgetFor(model.Command5), Qt::LeftButton);
+        expectEveryCaptionWhole(app);
+
+        auto* unticked = static_cast<QCheckBox*>(mirror.widgetFor(model.Chuser));
+        QCOMPARE(unticked->checkState(), Qt::Unchecked);
+        const QImage box = unticked->grab().toImage();
+        int lightPixels = 0;
+        for (int y = 0; y < box.height(); ++y)
+            for (int x = 0; x < 14; ++x) lightPixels += qGray(box.pixel(x, y)) > 200;
+        QVERIFY(lightPixels > 30);
+
+        // A plain zero is hollow: nothing is inked at the middle of its glyph.
+        const QFont numberFace = mirror.widgetFor(model.TXiterations)->font();
+        const QFontMetrics metrics(numberFace);
+        QImage zero(metrics.horizontalAdvance(QLatin1Char('0')), metrics.height(), QImage::Format_RGB32);
+        zero.fill(Qt::white);
+        {
+            QPainter p(&zero);
+            p.setFont(numberFace);
+            p.setPen(Qt::black);
+            p.drawText(0, metrics.ascent(), QStringLiteral("0"));
+        }
+        const QRect ink = metrics.tightBoundingRect(QStringLiteral("0")).translated(0, metrics.ascent());
+        QVERIFY(qGray(zero.pixel(ink.center())) > 200);
+
+        for (const toolkit::Control* link : {static_cast<const toolkit::Control*>(&model.ImMoon),
+                                             static_cast<const toolkit::Control*>(&model.Command2),
+                                             static_cast<const toolkit::Control*>(&model.Command3),
+                                             static_cast<const toolkit::Control*>(&model.Command5)})
+            QCOMPARE(mirror.widgetFor(*link)->cursor().shape(), Qt::PointingHandCursor);
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(mirror.widgetFor(model.CDwww[i])->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(app.farewellWindow().mirror().widgetFor(model.Farewell.Picture1)->cursor().shape(),
+                 Qt::PointingHandCursor);
+        QCOMPARE(mirror.widgetFor(model.Command4)->cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(mirror.widgetFor(model.CDsr)->toolTip().startsWith(QStringLiteral("RED = no special")));
+        QVERIFY(app.mainWindow().windowTitle().isEmpty());
     }
 
     void leavingShowsTheFarewellWindow() {
