@@ -327,8 +327,7 @@ void WindowMirror::mirrorKindState(Control& control, QWidget* widget) {
             scroll->setRange(bar.min(), bar.max());
             scroll->setSingleStep(bar.smallChange());
             scroll->setPageStep(bar.largeChange());
-            // Setting the value would snap a thumb the user is still dragging back to the model's value.
-            if (!scroll->isSliderDown()) scroll->setValue(bar.value());
+            scroll->setValue(bar.value());
             break;
         }
         case ControlKind::Shape: {

@@ -4,6 +4,7 @@
 // the program runs, so they are held here once.
 
 #include "toolkit/color.h"
+#include "toolkit/controls.h"
 
 namespace zephra {
 
@@ -16,5 +17,11 @@ inline constexpr toolkit::Color kHighlightBack = toolkit::rgb(128, 64, 32);
 // The chosen time or distance scale.
 inline constexpr toolkit::Color kChosenScaleFore = toolkit::rgb(255, 255, 0);
 inline constexpr toolkit::Color kChosenScaleBack = toolkit::rgb(64, 16, 0);
+
+// Gives a control a fore and back colour at once, as the pairs above are used.
+inline void paint(toolkit::Control& c, toolkit::Color fore, toolkit::Color back) {
+    c.setForeColor(fore);
+    c.setBackColor(back);
+}
 
 }  // namespace zephra

@@ -85,11 +85,6 @@ void place(toolkit::Form& form, const Row& r) {
     c.clearDirty();
 }
 
-void paint(Control& c, Color fore, Color back) {
-    c.setForeColor(fore);
-    c.setBackColor(back);
-}
-
 }  // namespace
 
 void FormOrbit::layOutControls() {
