@@ -158,6 +158,17 @@ class DesktopAppTest : public QObject {
         QTest::mouseClick(mirror.widgetFor(model.Command5), Qt::LeftButton);
         expectEveryCaptionWhole(app);
 
+        // The pause tip lies over the top of the description's first line, which shows through it.
+        const QRect overlap = mirror.widgetFor(model.LabTab)
+                                  ->geometry()
+                                  .intersected(mirror.widgetFor(model.LaChirp[0])->geometry());
+        QVERIFY(!overlap.isEmpty());
+        const QImage strip = app.mainWindow().grab(overlap).toImage();
+        int inked = 0;
+        for (int y = 0; y < strip.height(); ++y)
+            for (int x = 0; x < strip.width(); ++x) inked += qGray(strip.pixel(x, y)) > 100;
+        QVERIFY(inked > 0);
+
         auto* unticked = static_cast<QCheckBox*>(mirror.widgetFor(model.Chuser));
         QCOMPARE(unticked->checkState(), Qt::Unchecked);
         const QImage box = unticked->grab().toImage();
