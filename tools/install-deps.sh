@@ -3,7 +3,7 @@
 # Extra package names given as arguments are installed too (clang for the fuzzers).
 set -euo pipefail
 packages=(g++ cmake ninja-build make qt6-base-dev libgl1-mesa-dev libgtest-dev libbenchmark-dev xvfb xauth
-          fonts-dejavu-core "$@")
+          fonts-dejavu-core fonts-noto-mono "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -13,12 +13,14 @@ DesktopApp::DesktopApp(toolkit::Platform& platform)
     : platform_(platform),
       model_(std::make_unique<FormOrbit>(platform)),
       gate_([this](EventGate::Pace pace) { afterEvent(pace); }) {
-    mainWindow_ = std::make_unique<FormWindow>(*model_, gate_, WindowLook{mainWindowPicture, {"ImMoon"}},
-                                               &model_->surface());
+    // The web links show a pointing hand: the start picture and the buttons that open pages, with "Go" and
+    // "Pause" beside them in the same look.
+    mainWindow_ = std::make_unique<FormWindow>(
+        *model_, gate_,
+        WindowLook{mainWindowPicture, {"ImMoon", "CDwww", "Command2", "Command3", "Command5"}},
+        &model_->surface());
     farewellWindow_ = std::make_unique<FormWindow>(model_->Farewell, gate_,
                                                    WindowLook{farewellPicture, {"Picture1"}}, nullptr);
-    mainWindow_->setWindowTitle(QStringLiteral("Zephra"));
-    farewellWindow_->setWindowTitle(QStringLiteral("Zephra"));
     // Closing either window ends the program, as its "x" buttons do.
     mainWindow_->onClose = [this] { platform_.quit(); };
     farewellWindow_->onClose = [this] { platform_.quit(); };

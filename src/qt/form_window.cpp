@@ -23,6 +23,7 @@ FormWindow::FormWindow(toolkit::Form& form, EventGate& gate, WindowLook look, co
 
 void FormWindow::mirrorChanges() {
     mirror_->mirrorChanges();
+    if (surfaceView_) surfaceView_->refreshIfChanged();
     if (form_.visible() != isVisible()) setVisible(form_.visible());
 }
 

@@ -7,6 +7,8 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // The windows carry no title text; the window system still names them after the program (task bar).
+    QApplication::setApplicationName(QStringLiteral("Zephra"));
     zephra::qt::QtPlatform platform;
     zephra::qt::DesktopApp app(platform);
     platform.setDialogParent(&app.mainWindow());

@@ -5,10 +5,6 @@
 
 namespace zephra::qt {
 
-namespace {
-constexpr int kRefreshMs = 16;  // about one frame of a 60 Hz screen
-}
-
 SurfaceView::SurfaceView(const toolkit::Surface& surface, QWidget* parent)
     : QWidget(parent),
       surface_(surface),
@@ -18,8 +14,6 @@ SurfaceView::SurfaceView(const toolkit::Surface& surface, QWidget* parent)
     setFixedSize(toolkit::Surface::kWidthPixels, toolkit::Surface::kHeightPixels);
     setAttribute(Qt::WA_OpaquePaintEvent);
     paintedGeneration_ = surface.generation();
-    connect(&refresh_, &QTimer::timeout, this, &SurfaceView::refreshIfChanged);
-    refresh_.start(kRefreshMs);
 }
 
 void SurfaceView::refreshIfChanged() {

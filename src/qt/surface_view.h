@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 
@@ -10,20 +9,18 @@
 namespace zephra::qt {
 
 // The main window's drawing area: the model's pixel buffer shown as one image under every control. It
-// repaints at most once per screen refresh, and only when a pixel changed, however fast the run ticks.
+// repaints when the window mirrors the model, at the window's pace, and only when a pixel changed.
 class SurfaceView : public QWidget {
   public:
     explicit SurfaceView(const toolkit::Surface& surface, QWidget* parent = nullptr);
+    void refreshIfChanged();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void refreshIfChanged();
-
     const toolkit::Surface& surface_;
     QImage image_;
-    QTimer refresh_;
     std::uint64_t paintedGeneration_ = 0;
 };
 

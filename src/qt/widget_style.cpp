@@ -24,7 +24,8 @@ QFont fontFor(toolkit::FontKind kind) {
         case toolkit::FontKind::Scenario:
             return face("DejaVu Serif", 16, true, QFont::Serif);
         case toolkit::FontKind::Numeric:
-            return face("DejaVu Sans Mono", 10, false, QFont::Monospace);
+            // A plain zero: at this size a dotted or slashed zero reads as an 8.
+            return face("Noto Mono", 10, false, QFont::Monospace);
         case toolkit::FontKind::SansBold:
             return face("DejaVu Sans", 11, true, QFont::SansSerif);
         case toolkit::FontKind::Verdana:
@@ -44,6 +45,31 @@ void applyColors(QWidget& widget, toolkit::Color fore, toolkit::Color back, bool
     for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) pal.setColor(role, toQColor(back));
     widget.setPalette(pal);
     widget.setAutoFillBackground(fillBackground);
+}
+
+void applyIndicatorWell(QWidget& widget) {
+    QPalette pal = widget.palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    widget.setPalette(pal);
+}
+
+int CompactIndicatorStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                                       const QWidget* widget) const {
+    constexpr int kIndicatorPx = 11;
+    constexpr int kCaptionGapPx = 3;
+    switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+            return kIndicatorPx;
+        case PM_CheckBoxLabelSpacing:
+        case PM_RadioButtonLabelSpacing:
+            return kCaptionGapPx;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+    }
 }
 
 }  // namespace zephra::qt

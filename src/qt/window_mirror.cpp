@@ -1,6 +1,7 @@
 #include "qt/window_mirror.h"
 
 #include <QCheckBox>
+#include <QCursor>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QToolTip>
 #include <algorithm>
 
 #include "qt/painted_controls.h"
@@ -53,10 +55,36 @@ Qt::CheckState toCheckState(int value) {
     return Qt::Unchecked;
 }
 
+// The smallest caption face that still reads at the window's size.
+constexpr int kSmallestCaptionPx = 7;
+
+// A caption wider than the place the window gives it is set a pixel smaller at a time, so that it reads whole
+// rather than cut. Labels with room for more than one line wrap instead.
+void shrinkCaptionToFit(QWidget& widget, ControlKind kind) {
+    if (kind != ControlKind::CheckBox && kind != ControlKind::OptionButton && kind != ControlKind::Label)
+        return;
+    auto tooWide = [&widget, kind] {
+        if (kind != ControlKind::Label) return widget.sizeHint().width() > widget.width();
+        const QString text = static_cast<QLabel&>(widget).text();
+        const QFontMetrics metrics(widget.font());
+        return widget.height() < 2 * metrics.lineSpacing() && !text.contains(QLatin1Char('\n')) &&
+               metrics.horizontalAdvance(text) > widget.width();
+    };
+    QFont font = widget.font();
+    while (font.pixelSize() > kSmallestCaptionPx && tooWide()) {
+        font.setPixelSize(font.pixelSize() - 1);
+        widget.setFont(font);
+    }
+}
+
 }  // namespace
 
 WindowMirror::WindowMirror(toolkit::Form& form, QWidget& root, EventGate& gate, WindowLook look)
     : form_(form), root_(root), gate_(gate), look_(std::move(look)) {
+    // A child of the window made before the widgets: it is deleted first, and the widgets' guarded
+    // pointers to it turn null rather than dangle.
+    indicatorStyle_ = new CompactIndicatorStyle;
+    indicatorStyle_->setParent(&root_);
     const auto& controls = form_.controls();
     for (Control* c : controls) {
         QWidget* w = createWidget(*c);
@@ -92,11 +120,13 @@ QWidget* WindowMirror::createWidget(Control& control) {
         case ControlKind::CheckBox:
             w = new QCheckBox(&root_);
             static_cast<QCheckBox*>(w)->setTristate(true);
+            w->setStyle(indicatorStyle_);
             break;
         case ControlKind::OptionButton:
             // The model keeps each container's options exclusive.
             w = new QRadioButton(&root_);
             static_cast<QRadioButton*>(w)->setAutoExclusive(false);
+            w->setStyle(indicatorStyle_);
             break;
         case ControlKind::TextBox: {
             auto* edit = new QLineEdit(&root_);
@@ -168,9 +198,16 @@ void WindowMirror::connectInput(Control& control, QWidget* widget) {
             break;
         }
         case ControlKind::HScrollBar: {
+            // A scroll bar changes once per finished move: an arrow or page click, or the thumb released.
+            // While the thumb is dragged the bar shows where it is, but the model hears nothing: a handler
+            // that re-ranges the bar would otherwise pull the thumb away under the mouse.
             auto& bar = static_cast<toolkit::HScrollBar&>(control);
-            connect(static_cast<QScrollBar*>(widget), &QScrollBar::valueChanged, this,
+            auto* scroll = static_cast<QScrollBar*>(widget);
+            scroll->setTracking(false);
+            connect(scroll, &QScrollBar::valueChanged, this,
                     [this, &bar](int v) { userEvent(bar, [&bar, v] { bar.setValue(v); }); });
+            connect(scroll, &QScrollBar::sliderMoved, scroll,
+                    [scroll](int v) { QToolTip::showText(QCursor::pos(), QString::number(v), scroll); });
             break;
         }
         default:  // labels, images: mouse presses arrive through the event filter; the rest takes no input
@@ -239,7 +276,10 @@ void WindowMirror::mirror(Control& control) {
         control.kind() == ControlKind::Line || control.kind() == ControlKind::Shape ||
         (control.kind() == ControlKind::Label && static_cast<toolkit::Label&>(control).transparent());
     applyColors(*w, control.foreColor(), control.backColor(), !transparent);
+    if (control.kind() == ControlKind::CheckBox || control.kind() == ControlKind::OptionButton)
+        applyIndicatorWell(*w);
     mirrorKindState(control, w);
+    shrinkCaptionToFit(*w, control.kind());
     w->setVisible(control.visible());
 }
 

@@ -10,6 +10,7 @@
 
 #include "qt/artwork.h"
 #include "qt/event_gate.h"
+#include "qt/widget_style.h"
 #include "toolkit/form.h"
 
 namespace zephra::qt {
@@ -53,6 +54,7 @@ class WindowMirror : public QObject {
     std::unordered_map<const toolkit::Control*, QWidget*> widgets_;
     std::unordered_map<const QObject*, toolkit::Control*> controls_;
     std::uint64_t focusGeneration_ = 0;
+    CompactIndicatorStyle* indicatorStyle_ = nullptr;  // owned by the window
 };
 
 }  // namespace zephra::qt

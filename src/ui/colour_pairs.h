@@ -24,4 +24,10 @@ inline void paintScaleOption(toolkit::OptionButton& option) {
     option.setBackColor(option.value() ? kChosenScaleBack : kPlainBack);
 }
 
+// Gives a control a fore and back colour at once, as the pairs above are used.
+inline void paint(toolkit::Control& c, toolkit::Color fore, toolkit::Color back) {
+    c.setForeColor(fore);
+    c.setBackColor(back);
+}
+
 }  // namespace zephra

@@ -163,7 +163,8 @@ void FormOrbit::layOutControls() {
     row({&TXblue, "TXblue", -1, nullptr, 8520, 6960, 1575, 285, {}, {}, kHidden}).back(rgb(128, 128, 255));
     row({&TXgreen, "TXgreen", -1, nullptr, 8520, 8040, 1575, 285, {}, {}, kHidden}).back(rgb(128, 255, 128));
     row({&TXwhite, "TXwhite", -1, nullptr, 8520, 7320, 1575, 285, {}, {}, kHidden}).back(kButtonFace);
-    row({&TXn, "TXn", -1, nullptr, 10320, 7800, 450, 285, "2", "Total Planets", kHidden});
+    row({&TXn, "TXn", -1, nullptr, 10320, 7800, 450, 285, "2", "Total Planets", kHidden})
+        .fore(rgb(192, 192, 192));  // the marker's colour for type 4
     row({&TXg[0], "TXg", 0, nullptr, 10800, 7560, 450, 285, "400", "Sol Gravity", kHidden});
     row({&TXg[1], "TXg", 1, nullptr, 10680, 8160, 450, 285, "3", "Gravity of largest Planet", kHidden});
     row({&TXw[0], "TXw", 0, nullptr, 10320, 8160, 450, 285, "1", "Jupiter Factor", kHidden});
@@ -250,7 +251,8 @@ void FormOrbit::layOutControls() {
     row({&ChHit, "ChHit", -1, &Frame4, 60, 1100, 1935, 200, "Gaseous interaction",
          "Objects may pass through each other or slightly resist each other."});
     row({&ChOrbit, "ChOrbit", -1, &Frame4, 60, 1320, 1935, 200, "Pause after each orbit"});
-    row({&TXw[2], "TXw", 2, &Frame4, 60, 1520, 555, 220, "2", "Planetoid Factor"});
+    row({&TXw[2], "TXw", 2, &Frame4, 60, 1520, 555, 220, "2", "Planetoid Factor"})
+        .fore(rgb(128, 255, 128));  // the marker's colour for type 3
     row({&TXg[2], "TXg", 2, &Frame4, 660, 1520, 555, 220, "2", "g=m/r^[?]  Normally the ? = 2", kHidden});
     row({&TXschwarz, "TXschwarz", -1, &Frame4, 1440, 540, 555, 220, "2.94",
          "Schwarzchild radius: Km radius per solar mass if mass >2.6 solar masses.", kHidden});
@@ -299,6 +301,7 @@ void FormOrbit::layOutControls() {
     row({&La[16], "La", 16, nullptr, 960, 0, 735, 180, "Star Type", {}, kHidden});
     row({&La[0], "La", 0, nullptr, 1680, 0, 495, 420, "Body          #", {}, kHidden});
     row({&TXTOden, "TXTOden", -1, nullptr, 2040, 0, 615, 405, "0", "Planetary Body Number", kHidden})
+        .back(rgb(32, 24, 0))  // the marker's off colour
         .font(FontKind::SansBold);
     row({&Qui, "Qui", -1, nullptr, 2760, 0, 1935, 180, {}, {}, kHidden});
     row({&TxTyp, "TxTyp", -1, nullptr, 2760, 600, 375, 315, "X", {}, kHidden});
@@ -331,7 +334,8 @@ void FormOrbit::layOutControls() {
          255,
          "Tip: Hit TAB after making changes to the numbers in the textboxes ",
          {},
-         kHidden});
+         kHidden})
+        .seeThrough();  // the pause tip overlaps the description's first line
     row({&Chon, "Chon", -1, nullptr, 13920, 0, 1335, 255, "Object off",
          "Turn the planet or star on, or switch it off.", kHidden});
     // Beyond the right edge of the client area: out of sight even when shown.
@@ -362,7 +366,10 @@ void FormOrbit::layOutControls() {
     row({&LaLim[1], "LaLim", 1, &FraSpin, 1890, 850, 330, 180, "=0"}).fore(rgb(255, 64, 0));
     row({&LaLim[2], "LaLim", 2, &FraSpin, 2250, 850, 390, 180, "=0"}).fore(rgb(0, 255, 176));
     row({&ChDist, "ChDist", -1, &FraSpin, 60, 1050, 1800, 200, "Gravity Delay Details"});
-    row({&CDsr, "CDsr", -1, &FraSpin, 1890, 1050, 750, 200, "SR", {}, kHidden});
+    row({&CDsr, "CDsr", -1, &FraSpin, 1890, 1050, 750, 200, "SR",
+         "RED = no special relativity detectable. GREEN=special relativity in operation. ORANGE= trace "
+         "relativity possible. (Velocity changes may be too small to effect)",
+         kHidden});
     row({&TXdelay, "TXdelay", -1, &FraSpin, 60, 1290, 1800, 240, "0.0",
          "Time delay of gravity between the bodies in seconds."});
     row({&TXdark, "TXdark", -1, &FraSpin, 1890, 1290, 750, 240, "0", "Friction due to Dark Matter", kHidden});

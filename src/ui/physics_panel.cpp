@@ -11,11 +11,6 @@
 namespace zephra {
 
 namespace {
-void paint(toolkit::Control& c, toolkit::Color fore, toolkit::Color back) {
-    c.setForeColor(fore);
-    c.setBackColor(back);
-}
-
 double number(const TextBox& box) {
     return toolkit::leadingNumber(box.text());
 }

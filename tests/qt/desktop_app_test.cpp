@@ -1,17 +1,74 @@
 // The desktop program as a user meets it: the window opens in its start state, a scenario button starts a
-// run that the run timer drives, the panels follow, and the "X" leads to the farewell window.
+// run that the run timer drives, the panels and the paused editor follow, every caption reads at the
+// window's size, and the "X" leads to the farewell window.
 
 #include "qt/desktop_app.h"
 
+#include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
+#include <QToolTip>
 #include <string>
 
 #include "toolkit/headless_platform.h"
 
 using namespace zephra;
+
+namespace {
+
+QRect scrollBarPart(QScrollBar& bar, QStyle::SubControl part) {
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = bar.orientation();
+    option.minimum = bar.minimum();
+    option.maximum = bar.maximum();
+    option.sliderPosition = bar.sliderPosition();
+    option.sliderValue = bar.value();
+    option.singleStep = bar.singleStep();
+    option.pageStep = bar.pageStep();
+    option.state |= QStyle::State_Horizontal;
+    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
+}
+
+int pixelsBrighterThan(const QImage& image, int grey) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) count += qGray(image.pixel(x, y)) > grey;
+    return count;
+}
+
+void sendMouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, w->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+// Every visible caption is whole, in a face that still reads: check boxes and option buttons have room for
+// their indicator and caption, labels with room for one line hold it.
+void expectEveryCaptionWhole(qt::DesktopApp& app) {
+    for (toolkit::Control* c : app.model().controls()) {
+        QWidget* w = app.mainWindow().mirror().widgetFor(*c);
+        const std::string what = c->name() + " " + c->caption();
+        if (!w->isVisible()) continue;
+        if (c->kind() == toolkit::ControlKind::CheckBox || c->kind() == toolkit::ControlKind::OptionButton) {
+            QVERIFY2(w->sizeHint().width() <= w->width(), what.c_str());
+            QVERIFY2(w->font().pixelSize() >= 8, what.c_str());
+        } else if (c->kind() == toolkit::ControlKind::Label) {
+            const QFontMetrics metrics(w->font());
+            const QString text = static_cast<QLabel*>(w)->text();
+            if (w->height() < 2 * metrics.lineSpacing() && !text.contains(QLatin1Char('\n')))
+                QVERIFY2(metrics.horizontalAdvance(text) <= w->width(), what.c_str());
+        }
+    }
+}
+
+}  // namespace
 
 class DesktopAppTest : public QObject {
     Q_OBJECT
@@ -57,11 +114,91 @@ class DesktopAppTest : public QObject {
         QTest::keyClick(velocity, Qt::Key_Tab);
         QTRY_COMPARE(model.st.VelY[body], 0.25);
 
+        // In "visual" mode the position bar drags the body. The bar changes only when the thumb is let go,
+        // so the editor's re-ranging of the bar cannot pull the thumb away mid-drag.
+        qt::WindowMirror& mirror = app.mainWindow().mirror();
+        static_cast<QRadioButton*>(mirror.widgetFor(model.Opadd[1]))->click();
+        auto* bar = static_cast<QScrollBar*>(mirror.widgetFor(model.Hsp[0]));
+        QTRY_VERIFY(bar->isVisible());
+        const double startX = model.st.ScrX[body];
+        const int startValue = model.Hsp[0].value();
+        const int startMax = model.Hsp[0].max();
+        const QPoint grip = scrollBarPart(*bar, QStyle::SC_ScrollBarSlider).center();
+        sendMouse(bar, QEvent::MouseButtonPress, grip, Qt::LeftButton);
+        QVERIFY(bar->isSliderDown());
+        for (int px = 1; px <= 3; ++px) {
+            sendMouse(bar, QEvent::MouseMove, grip + QPoint(px, 0), Qt::LeftButton);
+            QCOMPARE(model.st.ScrX[body], startX);
+            QCOMPARE(model.Hsp[0].value(), startValue);
+            QCOMPARE(model.Hsp[0].max(), startMax);
+            QCOMPARE(QToolTip::text(), QString::number(bar->sliderPosition()));
+        }
+        const int dropped = bar->sliderPosition();
+        QVERIFY(dropped > startValue);
+        sendMouse(bar, QEvent::MouseButtonRelease, grip + QPoint(3, 0), Qt::NoButton);
+        QCOMPARE(model.Hsp[0].value(), dropped);
+        QCOMPARE(model.st.ScrX[body], dropped);
+        QCOMPARE(model.TXTp[0].text(), std::to_string(dropped));
+        QCOMPARE(bar->value(), dropped);
+
+        // An arrow click is a finished change of one small step: one pixel.
+        QTest::mouseClick(bar, Qt::LeftButton, {}, scrollBarPart(*bar, QStyle::SC_ScrollBarAddLine).center());
+        QCOMPARE(model.st.ScrX[body], dropped + 15);
+
         // Resume: the editor goes away and the run goes on.
         QTest::mouseClick(app.mainWindow().mirror().widgetFor(model.Command5), Qt::LeftButton);
         QVERIFY(app.runTimer().running());
         QTRY_VERIFY(!velocity->isVisible());
         QTRY_VERIFY(model.st.Iters > paused);
+    }
+
+    // At 1024 x 768 every caption reads whole, unticked boxes show on the black, the zero of the number
+    // face does not fill in like an 8, the links show a hand, and the window has no title text.
+    void theWindowReadsAsDescribed() {
+        toolkit::HeadlessPlatform platform(QDir::tempPath().toStdString());
+        qt::DesktopApp app(platform);
+        app.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app.mainWindow()));
+        FormOrbit& model = app.model();
+        qt::WindowMirror& mirror = app.mainWindow().mirror();
+        expectEveryCaptionWhole(app);
+        QTest::mouseClick(mirror.widgetFor(model.CDp[10]), Qt::LeftButton);
+        QTest::mouseClick(mirror.widgetFor(model.Command5), Qt::LeftButton);
+        expectEveryCaptionWhole(app);
+
+        // The pause tip lies over the top of the description's first line, which shows through it.
+        const QRect overlap = mirror.widgetFor(model.LabTab)
+                                  ->geometry()
+                                  .intersected(mirror.widgetFor(model.LaChirp[0])->geometry());
+        QVERIFY(!overlap.isEmpty());
+        QVERIFY(pixelsBrighterThan(app.mainWindow().grab(overlap).toImage(), 100) > 0);
+
+        auto* unticked = static_cast<QCheckBox*>(mirror.widgetFor(model.Chuser));
+        QCOMPARE(unticked->checkState(), Qt::Unchecked);
+        QVERIFY(pixelsBrighterThan(unticked->grab(QRect(0, 0, 14, unticked->height())).toImage(), 200) > 30);
+
+        // A plain zero is hollow: nothing is inked at the middle of its glyph.
+        const QFont numberFace = mirror.widgetFor(model.TXiterations)->font();
+        const QFontMetrics metrics(numberFace);
+        QImage zero(metrics.horizontalAdvance(QLatin1Char('0')), metrics.height(), QImage::Format_RGB32);
+        zero.fill(Qt::white);
+        {
+            QPainter p(&zero);
+            p.setFont(numberFace);
+            p.setPen(Qt::black);
+            p.drawText(0, metrics.ascent(), QStringLiteral("0"));
+        }
+        const QRect ink = metrics.tightBoundingRect(QStringLiteral("0")).translated(0, metrics.ascent());
+        QVERIFY(qGray(zero.pixel(ink.center())) > 200);
+
+        auto hand = [](const QWidget* w) { return w->cursor().shape() == Qt::PointingHandCursor; };
+        QVERIFY(hand(mirror.widgetFor(model.ImMoon)) && hand(mirror.widgetFor(model.Command2)) &&
+                hand(mirror.widgetFor(model.Command3)) && hand(mirror.widgetFor(model.Command5)));
+        for (int i = 0; i < 6; ++i) QVERIFY(hand(mirror.widgetFor(model.CDwww[i])));
+        QVERIFY(hand(app.farewellWindow().mirror().widgetFor(model.Farewell.Picture1)));
+        QVERIFY(!hand(mirror.widgetFor(model.Command4)));
+        QVERIFY(mirror.widgetFor(model.CDsr)->toolTip().startsWith(QStringLiteral("RED = no special")));
+        QVERIFY(app.mainWindow().windowTitle().isEmpty());
     }
 
     void leavingShowsTheFarewellWindow() {

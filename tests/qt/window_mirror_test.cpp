@@ -63,21 +63,6 @@ class WindowMirrorTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void widgetsStandWhereTheModelPutsThem() {
-        SampleForm form;
-        qt::EventGate gate([](qt::EventGate::Pace) {});
-        qt::FormWindow window(form, gate, {}, nullptr);
-        QCOMPARE(window.size(), QSize(200, 100));
-        auto* button = static_cast<QPushButton*>(window.mirror().widgetFor(form.button));
-        QCOMPARE(button->geometry(), QRect(0, 0, 50, 20));
-        QCOMPARE(button->text(), QStringLiteral("Go"));
-        auto* option = window.mirror().widgetFor(form.optionB);
-        QCOMPARE(option->parentWidget(), window.mirror().widgetFor(form.frame));
-        QCOMPARE(option->geometry(), QRect(0, 20, 60, 20));
-        QCOMPARE(static_cast<QLabel*>(window.mirror().widgetFor(form.label))->text(),
-                 QStringLiteral("first\nsecond"));
-    }
-
     void userInputBecomesModelEventsAndTheModelAnswerComesBack() {
         SampleForm form;
         qt::FormWindow* windowPtr = nullptr;
@@ -118,10 +103,17 @@ class WindowMirrorTest : public QObject {
         QCOMPARE(form.lostFocus, 1);
     }
 
-    void modelChangesReachTheWidgetsWithoutLookingLikeUserActions() {
+    void widgetsFollowTheModelWithoutLookingLikeUserActions() {
         SampleForm form;
         qt::EventGate gate([](qt::EventGate::Pace) {});
         qt::FormWindow window(form, gate, {}, nullptr);
+        QCOMPARE(window.size(), QSize(200, 100));
+        auto* option = window.mirror().widgetFor(form.optionB);
+        QCOMPARE(option->parentWidget(), window.mirror().widgetFor(form.frame));
+        QCOMPARE(option->geometry(), QRect(0, 20, 60, 20));
+        QCOMPARE(static_cast<QLabel*>(window.mirror().widgetFor(form.label))->text(),
+                 QStringLiteral("first\nsecond"));
+
         form.text.setText("from code");
         form.box.initValue(toolkit::CheckBox::kGreyed);
         form.button.setVisible(false);

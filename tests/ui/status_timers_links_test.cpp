@@ -12,10 +12,6 @@ class StatusTimers : public ::testing::Test {
     StatusTimers() {
         form.st.MaxScenarioBtn = 37;
         form.st.IntroTicks = 0;
-        form.Label7.setForeColor(toolkit::rgb(255, 255, 0));
-        form.TXGspeed.setBackColor(toolkit::rgb(128, 64, 32));
-        form.TXTOden.setBackColor(toolkit::rgb(32, 24, 0));
-        form.TXw[2].setForeColor(toolkit::rgb(128, 255, 128));
     }
     void ticks(int n) {
         for (int i = 0; i < n; ++i) form.Tr_Timer();
@@ -47,16 +43,23 @@ TEST_F(StatusTimers, SeedWrapsAndNewtonIsGreyedAfterTwoThousandTicks) {
     EXPECT_EQ(form.TXran.text(), "-32000");
 }
 
+// The blink colours are those the window's own boxes show, as laid out.
 TEST_F(StatusTimers, MarkerBlinksInTheColourOfTheBodyType) {
+    const toolkit::Color off = toolkit::rgb(32, 24, 0);
     form.TxTyp.setText("3");
-    form.Shark.setBorderColor(toolkit::rgb(32, 24, 0));
+    form.Shark.setBorderColor(off);
     form.TiF_Timer();
     EXPECT_EQ(form.Shark.borderColor(), toolkit::rgb(128, 255, 128));
+    EXPECT_EQ(form.TxTyp.foreColor(), toolkit::rgb(128, 255, 128));
     EXPECT_EQ(form.Shark.fillColor(), toolkit::kBlack);
     EXPECT_EQ(form.La[16].caption(), "Planet Type");
     form.TiF_Timer();
-    EXPECT_EQ(form.Shark.borderColor(), toolkit::rgb(32, 24, 0));
+    EXPECT_EQ(form.Shark.borderColor(), off);
     EXPECT_EQ(form.Shark.fillColor(), toolkit::rgb(128, 128, 128));
+    form.TxTyp.setText("4");
+    form.TiF_Timer();
+    EXPECT_EQ(form.Shark.borderColor(), toolkit::rgb(192, 192, 192));
+    form.TiF_Timer();
     form.TxTyp.setText("1");
     form.TiF_Timer();
     EXPECT_EQ(form.Shark.borderColor(), toolkit::rgb(255, 191, 0));
