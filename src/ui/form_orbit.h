@@ -9,6 +9,7 @@
 #include "toolkit/form.h"
 #include "toolkit/platform.h"
 #include "toolkit/surface.h"
+#include "tracking/drift_writer.h"
 #include "ui/form_farewell.h"
 
 namespace zephra {
@@ -35,6 +36,8 @@ class FormOrbit : public toolkit::Form {
     explicit FormOrbit(toolkit::Platform& platform);
 
     toolkit::Platform& platform() { return platform_; }
+    // How the drift file has fared: records written and lost, the last failure.
+    const tracking::DriftWriter& driftWriter() const { return driftWriter_; }
     toolkit::Surface& surface() { return surface_; }
     const toolkit::Surface& surface() const { return surface_; }
     // Drawing-area size in twips, as the handlers that need the window's own size read it.
@@ -258,6 +261,7 @@ class FormOrbit : public toolkit::Form {
     bool stateIsFinite() const;
     // -- scenarios --
     // -- tracking --
+    tracking::DriftWriter driftWriter_;
     // -- display --
     // Gives a time or distance option the selected or the plain colours, as it stands now.
     void paintScaleOption(OptionButton& option);
