@@ -72,7 +72,6 @@ std::string DriftWriter::write(const std::string& path, bool startAfresh, const 
     mark_ = Mark{static_cast<std::uintmax_t>(found.st_dev), static_cast<std::uintmax_t>(found.st_ino),
                  static_cast<std::uintmax_t>(start) + text.size()};
     written_ += 1;
-    failure_.clear();
     return {};
 }
 

@@ -20,8 +20,8 @@ class DriftWriter {
 
     double recordsWritten() const { return written_; }
     double recordsLost() const { return lost_; }
-    // The reason of the last failed write, empty once a write has succeeded again.
-    const std::string& failure() const { return failure_; }
+    // The reason of the last failed write, empty while none has failed.
+    const std::string& lastFailure() const { return failure_; }
 
   private:
     // The file as this writer left it.
