@@ -62,7 +62,7 @@ void applyScenario(FormOrbit& f, const scenarios::Scenario& s) {
     for (scenarios::FirstStep step : s.firstSteps) {
         switch (step) {
             case scenarios::FirstStep::Time:
-                if (!f.Chuser.ticked()) f.Optime[s.timeOption].select();
+                if (!f.userTimeScaleInForce()) f.Optime[s.timeOption].select();
                 break;
             case scenarios::FirstStep::Distance:
                 f.OpDist[s.distanceOption].select();
@@ -136,7 +136,7 @@ void FormOrbit::CDp_Click(int Index) {
     Chalt.setValue(CheckBox::kUnticked);
     ChOrbit.setValue(CheckBox::kUnticked);
     // Clearing the visible selection makes the scenario's own time option run its handler.
-    if (!Chuser.ticked()) Optime[18].select();
+    if (!userTimeScaleInForce()) Optime[18].select();
     st.TimeRateLog.clear();
     OpGD[0].select();
     st.PrevQuart = st.Quart = 0;

@@ -142,6 +142,8 @@ class FormOrbit : public toolkit::Form {
     void PawsOff();
     void KlikBut();
     // Time scale and computation rate (display/time_scale.cpp).
+    // Whether "User Overide" keeps the time scale in force: only once a scale was ever chosen.
+    bool userTimeScaleInForce() const;
     void Optime_Click(int Index);
     void Optim_Click(int Index);
     void TXt_LostFocus();
@@ -259,6 +261,8 @@ class FormOrbit : public toolkit::Form {
     void lightSpeedLimit(int k);
     void verifyVelocityMessage(double deltaV);
     bool stateIsFinite() const;
+    // Ends the run where it stands, the state left for inspection, with the reason in LaChirp(1).
+    void stopRun(const std::string& notice);
     // -- scenarios --
     // -- tracking --
     tracking::DriftWriter driftWriter_;
