@@ -13,15 +13,9 @@ namespace {
 const std::string kRule(79, '_');
 const std::string kOrbitStart = std::string(29, ' ') + "  Orbit #";
 
-bool startsWith(const std::string& s, const std::string& head) {
-    return s.compare(0, head.size(), head) == 0;
-}
-bool endsWith(const std::string& s, const std::string& tail) {
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
 // "min km  a|b  km max ": the two columns around one bar.
-bool pairLine(const std::string& line, const std::string& left, const std::string& right) {
-    return startsWith(line, left) && endsWith(line, right) && line.find('|') != std::string::npos;
+bool pairLine(const std::string& line, const char* left, const char* right) {
+    return line.starts_with(left) && line.ends_with(right) && line.find('|') != std::string::npos;
 }
 
 }  // namespace
@@ -39,7 +33,7 @@ std::string DriftFileCheck::check(const std::string& path, bool fromStart) {
     in.seekg(static_cast<std::streamoff>(checkedUpTo_));
     const std::string added((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (added.empty()) return {};
-    if (!endsWith(added, "\r\n")) return "the last line is cut short";
+    if (!added.ends_with("\r\n")) return "the last line is cut short";
 
     std::vector<std::string> lines;
     for (std::size_t at = 0; at < added.size();) {
@@ -52,20 +46,20 @@ std::string DriftFileCheck::check(const std::string& path, bool fromStart) {
         return "line " + std::to_string(k + 1) + " after byte " + std::to_string(checkedUpTo_);
     };
     if (checkedUpTo_ == 0) {
-        if (lines.size() < 4 || !startsWith(lines[1], "[") ||
-            lines[1].find(" ]  Start Difference =") == std::string::npos || !endsWith(lines[1], " km") ||
+        if (lines.size() < 4 || !lines[1].starts_with("[") ||
+            lines[1].find(" ]  Start Difference =") == std::string::npos || !lines[1].ends_with(" km") ||
             lines[3] != kRule)
             return "no header at the start";
         k = 4;
     }
     while (k < lines.size()) {
-        if (!startsWith(lines[k], kOrbitStart) || !endsWith(lines[k], " drift "))
+        if (!lines[k].starts_with(kOrbitStart) || !lines[k].ends_with(" drift "))
             return where() + ": no orbit line";
         const double orbit = std::strtod(lines[k].c_str() + kOrbitStart.size(), nullptr);
         if (!(orbit > lastOrbit_)) return where() + ": orbit " + std::to_string(orbit) + " out of order";
         lastOrbit_ = orbit;
         ++k;
-        if (k < lines.size() && startsWith(lines[k], "Time Rate: ")) ++k;
+        if (k < lines.size() && lines[k].starts_with("Time Rate: ")) ++k;
         if (k + 3 > lines.size()) return where() + ": record cut short";
         if (!pairLine(lines[k], "min km  ", "  km max ")) return where() + ": no distance line";
         if (!pairLine(lines[k + 1], "min dif ", " dif max")) return where() + ": no drift line";
