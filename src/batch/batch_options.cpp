@@ -36,13 +36,21 @@ std::string applyCount(std::optional<double>& target, const std::string& name, c
     return {};
 }
 
+// A whole number of least..greatest (a button or option index) into target, or the reason it is refused.
+template <typename Target>
+std::string applyIndex(Target& target, const std::string& value, int least, int greatest, const char* what) {
+    const auto n = wholeNumber(value, least, greatest);
+    if (!n)
+        return std::string(what) + " must be " + std::to_string(least) + ".." + std::to_string(greatest) +
+               ": " + value;
+    target = static_cast<int>(*n);
+    return {};
+}
+
 const OptionRow kOptions[] = {
     {"--scenario", nullptr, "N", false, "scenario button 1..33 (required)",
-     [](BatchOptions& o, const std::string&, const std::string& v) -> std::string {
-         const auto n = wholeNumber(v, 1, 33);
-         if (!n) return "scenario must be 1..33: " + v;
-         o.scenario = static_cast<int>(*n);
-         return {};
+     [](BatchOptions& o, const std::string&, const std::string& v) {
+         return applyIndex(o.scenario, v, 1, 33, "scenario");
      }},
     {"--iterations", nullptr, "N", true, "run N ticks",
      [](BatchOptions& o, const std::string& name, const std::string& v) {
@@ -63,11 +71,8 @@ const OptionRow kOptions[] = {
          return refused;
      }},
     {"--time-scale", nullptr, "K", false, "time-scale option 0..17 in place of the scenario's own",
-     [](BatchOptions& o, const std::string&, const std::string& v) -> std::string {
-         const auto n = wholeNumber(v, 0, 17);
-         if (!n) return "time scale must be 0..17: " + v;
-         o.timeScale = static_cast<int>(*n);
-         return {};
+     [](BatchOptions& o, const std::string&, const std::string& v) {
+         return applyIndex(o.timeScale, v, 0, 17, "time scale");
      }},
     {"--out", "--folder", "DIR", false, "folder for data-drift.txt (default: the current folder)",
      [](BatchOptions& o, const std::string& name, const std::string& v) -> std::string {
