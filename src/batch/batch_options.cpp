@@ -1,6 +1,8 @@
 #include "batch/batch_options.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "toolkit/number_text.h"
 
@@ -15,43 +17,131 @@ std::optional<double> wholeNumber(const std::string& text, double least, double 
     return value;
 }
 
+// Applies an option's value; empty on success, else the reason it is refused.
+using Apply = std::string (*)(BatchOptions&, const std::string& name, const std::string& value);
+
+struct OptionRow {
+    const char* name;
+    const char* alias;  // another spelling, or nullptr
+    const char* value;  // what the value is called in the usage, nullptr for an option without one
+    bool stopRule;      // one of the mutually exclusive ways a run stops
+    const char* help;
+    Apply apply;
+};
+
+std::string applyCount(std::optional<double>& target, const std::string& name, const std::string& value) {
+    const auto n = wholeNumber(value, 1, 1e15);
+    if (!n) return name + " must be a positive whole number: " + value;
+    target = *n;
+    return {};
+}
+
+// A whole number of least..greatest (a button or option index) into target, or the reason it is refused.
+template <typename Target>
+std::string applyIndex(Target& target, const std::string& value, int least, int greatest, const char* what) {
+    const auto n = wholeNumber(value, least, greatest);
+    if (!n)
+        return std::string(what) + " must be " + std::to_string(least) + ".." + std::to_string(greatest) +
+               ": " + value;
+    target = static_cast<int>(*n);
+    return {};
+}
+
+const OptionRow kOptions[] = {
+    {"--scenario", nullptr, "N", false, "scenario button 1..33 (required)",
+     [](BatchOptions& o, const std::string&, const std::string& v) {
+         return applyIndex(o.scenario, v, 1, 33, "scenario");
+     }},
+    {"--iterations", nullptr, "N", true, "run N ticks",
+     [](BatchOptions& o, const std::string& name, const std::string& v) {
+         return applyCount(o.iterations, name, v);
+     }},
+    {"--orbits", nullptr, "N", true, "run until N orbits of the main pair are complete",
+     [](BatchOptions& o, const std::string& name, const std::string& v) {
+         return applyCount(o.orbits, name, v);
+     }},
+    {"--until-end", nullptr, nullptr, true, "run until the scenario ends by itself (the default)",
+     [](BatchOptions&, const std::string&, const std::string&) { return std::string(); }},
+    {"--max-iterations", nullptr, "N", false,
+     "at most N ticks for --orbits and --until-end (default 50000000)",
+     [](BatchOptions& o, const std::string& name, const std::string& v) {
+         std::optional<double> cap;
+         std::string refused = applyCount(cap, name, v);
+         if (cap) o.maxIterations = *cap;
+         return refused;
+     }},
+    {"--time-scale", nullptr, "K", false, "time-scale option 0..17 in place of the scenario's own",
+     [](BatchOptions& o, const std::string&, const std::string& v) {
+         return applyIndex(o.timeScale, v, 0, 17, "time scale");
+     }},
+    {"--out", "--folder", "DIR", false, "folder for data-drift.txt (default: the current folder)",
+     [](BatchOptions& o, const std::string& name, const std::string& v) -> std::string {
+         if (v.empty()) return name + " needs a folder";
+         o.folder = v;
+         return {};
+     }},
+    {"--json", nullptr, nullptr, false, "print the summary as JSON (the only form there is)",
+     [](BatchOptions&, const std::string&, const std::string&) { return std::string(); }},
+    {"--help", "-h", nullptr, false, "print this text and exit",
+     [](BatchOptions& o, const std::string&, const std::string&) {
+         o.help = true;
+         return std::string();
+     }},
+};
+
+const OptionRow* findOption(const std::string& name) {
+    for (const OptionRow& row : kOptions)
+        if (name == row.name || (row.alias != nullptr && name == row.alias)) return &row;
+    return nullptr;
+}
+
 }  // namespace
+
+std::string usageText() {
+    std::string text =
+        "usage: zephra-batch --scenario N [--iterations N | --orbits N | --until-end] [options]\n";
+    for (const OptionRow& row : kOptions) {
+        std::string left = std::string("  ") + row.name;
+        if (row.alias != nullptr) left += std::string(", ") + row.alias;
+        if (row.value != nullptr) left += std::string(" ") + row.value;
+        left.resize(std::max<std::size_t>(left.size() + 2, 24), ' ');
+        text += left + row.help + "\n";
+    }
+    char statuses[256];
+    std::snprintf(statuses, sizeof statuses,
+                  "exit status: %d done; %d bad command line or unusable --out folder;\n"
+                  "             %d the run completed but drift records were lost (see \"drift_file\")\n",
+                  kExitDone, kExitBadInput, kExitRecordsLost);
+    return text + statuses;
+}
 
 std::variant<BatchOptions, std::string> parseOptions(const std::vector<std::string>& args) {
     BatchOptions options;
+    std::vector<const OptionRow*> seen;
+    const auto given = [&seen](const char* name) {
+        return std::find(seen.begin(), seen.end(), findOption(name)) != seen.end();
+    };
     int stopRules = 0;
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& name = args[k];
-        if (name == "--json") continue;
-        if (name == "--until-end") {
-            ++stopRules;
-            continue;
+        const OptionRow* row = findOption(name);
+        if (row == nullptr) return "unknown option " + name;
+        if (std::find(seen.begin(), seen.end(), row) != seen.end())
+            return std::string(row->name) + " given more than once";
+        seen.push_back(row);
+        if (row->stopRule) ++stopRules;
+        std::string value;
+        if (row->value != nullptr) {
+            if (k + 1 >= args.size()) return "missing value after " + name;
+            value = args[++k];
         }
-        const bool takesValue = name == "--scenario" || name == "--iterations" || name == "--orbits" ||
-                                name == "--time-scale" || name == "--out" || name == "--folder";
-        if (!takesValue) return "unknown option " + name;
-        if (k + 1 >= args.size()) return "missing value after " + name;
-        const std::string& value = args[++k];
-        if (name == "--scenario") {
-            const auto n = wholeNumber(value, 1, 33);
-            if (!n) return "scenario must be 1..33: " + value;
-            options.scenario = static_cast<int>(*n);
-        } else if (name == "--iterations" || name == "--orbits") {
-            const auto n = wholeNumber(value, 1, 1e15);
-            if (!n) return name + " must be a positive whole number: " + value;
-            (name == "--iterations" ? options.iterations : options.orbits) = *n;
-            ++stopRules;
-        } else if (name == "--time-scale") {
-            const auto n = wholeNumber(value, 0, 17);
-            if (!n) return "time scale must be 0..17: " + value;
-            options.timeScale = static_cast<int>(*n);
-        } else {
-            if (value.empty()) return name + " needs a folder";
-            options.folder = value;
-        }
+        if (std::string refused = row->apply(options, name, value); !refused.empty()) return refused;
+        if (options.help) return options;
     }
     if (options.scenario == 0) return "--scenario is required";
     if (stopRules > 1) return "choose one of --iterations, --orbits and --until-end";
+    if (given("--iterations") && given("--max-iterations"))
+        return "--max-iterations caps --orbits and --until-end; --iterations already says how many ticks";
     return options;
 }
 

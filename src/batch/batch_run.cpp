@@ -13,7 +13,7 @@ RunRecord runScenario(FormOrbit& form, const BatchOptions& options) {
 
     SimState& st = form.st;
     RunRecord record;
-    const double tickLimit = options.iterations.value_or(kSafetyCapTicks);
+    const double tickLimit = options.iterations.value_or(options.maxIterations);
     double lapsSeen = st.Laps;
     double lapStartDays = st.LapStartDays, lapStartYears = st.LapStartYears;
     const auto start = std::chrono::steady_clock::now();
@@ -30,6 +30,8 @@ RunRecord runScenario(FormOrbit& form, const BatchOptions& options) {
         }
         if (options.orbits && st.Laps >= *options.orbits) break;
     }
+    record.capReached = !options.iterations && record.ticks >= tickLimit && form.Ti.enabled() &&
+                        !(options.orbits && st.Laps >= *options.orbits);
     record.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return record;
 }

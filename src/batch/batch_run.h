@@ -11,8 +11,9 @@
 namespace zephra::batch {
 
 struct RunRecord {
-    double ticks = 0;        // ticks fired by this run
-    double wallSeconds = 0;  // real time they took
+    double ticks = 0;         // ticks fired by this run
+    double wallSeconds = 0;   // real time they took
+    bool capReached = false;  // the iteration cap, not the stop rule or the end of the run, stopped it
     // Length of the last completed orbit, at full precision (the window shows it rounded).
     std::optional<double> lastPeriodDays, lastPeriodYears;
 };

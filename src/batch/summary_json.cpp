@@ -18,9 +18,45 @@ std::string jsonNumber(std::optional<double> value) {
     return text;
 }
 
+// Length of the UTF-8 sequence at text[at], or 0 when the bytes there are not one (overlong forms,
+// surrogates and values above U+10FFFF included).
+std::size_t utf8Length(const std::string& text, std::size_t at) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(at);
+    std::size_t length;
+    unsigned char least = 0x80, most = 0xBF;  // the allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) least = 0xA0;
+        if (lead == 0xED) most = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) least = 0x90;
+        if (lead == 0xF4) most = 0x8F;
+    } else {
+        return 0;
+    }
+    if (at + length > text.size() || byte(at + 1) < least || byte(at + 1) > most) return 0;
+    for (std::size_t k = 2; k < length; ++k)
+        if (byte(at + k) < 0x80 || byte(at + k) > 0xBF) return 0;
+    return length;
+}
+
+// A JSON string. Bytes that are not UTF-8 (a path may hold any) are written as \u00XX with their value, so
+// the summary stays valid UTF-8 and the byte can still be told.
 std::string jsonString(const std::string& text) {
     std::string out = "\"";
-    for (const char c : text) {
+    for (std::size_t k = 0; k < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[k]);
+        if (c >= 0x80) {
+            if (const std::size_t length = utf8Length(text, k); length > 0) {
+                out.append(text, k, length);
+                k += length;
+                continue;
+            }
+        }
         switch (c) {
             case '"':
                 out += "\\\"";
@@ -38,14 +74,15 @@ std::string jsonString(const std::string& text) {
                 out += "\\t";
                 break;
             default:
-                if (static_cast<unsigned char>(c) < 0x20) {
+                if (c < 0x20 || c >= 0x80) {
                     char escaped[8];
                     std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
                     out += escaped;
                 } else {
-                    out += c;
+                    out += static_cast<char>(c);
                 }
         }
+        ++k;
     }
     return out + "\"";
 }
@@ -82,11 +119,20 @@ std::string summaryJson(const FormOrbit& form, const BatchOptions& options, cons
     out += field("eccentricity_run_pct", jsonNumber(st.AllEcc));
     out += field("eccentricity_orbit_pct", jsonNumber(st.LapEcc));
     out += field("max_movement_error_pct", jsonNumber(std::max(st.MoveErrMax[1], st.MoveErrMax[2])));
+    out += field("iteration_cap_reached", record.capReached ? "true" : "false");
+    out += field("max_iterations",
+                 jsonNumber(options.iterations ? std::nullopt : std::optional(options.maxIterations)));
     out += field("end_code", jsonNumber(st.EndCode));
     out += field("notice", jsonString(form.LaChirp[1].caption()));
     out += field(
         "iterations_per_second",
         jsonNumber(record.wallSeconds > 0 ? std::optional(record.ticks / record.wallSeconds) : std::nullopt));
+    const tracking::DriftWriter& drift = form.driftWriter();
+    out += field("drift_file",
+                 "{\"path\": " + jsonString(st.DriftFile) +
+                     ", \"records_written\": " + jsonNumber(drift.recordsWritten()) +
+                     ", \"records_lost\": " + jsonNumber(drift.recordsLost()) + ", \"error\": " +
+                     (drift.lastFailure().empty() ? "null" : jsonString(drift.lastFailure())) + "}");
     out += "  \"bodies\": [\n";
     for (int i = 0; i < kPairSlots; ++i) {
         out += "    {\"PosX\": " + jsonNumber(st.PosX[i]) + ", \"PosY\": " + jsonNumber(st.PosY[i]) +

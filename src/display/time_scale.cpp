@@ -48,6 +48,11 @@ void FormOrbit::Optime_Click(int Index) {
     st.PrevTimeFac = st.TimeFac;
 }
 
+bool FormOrbit::userTimeScaleInForce() const {
+    // Before any scale was chosen TimeFac is 0 and a run would stand still: the scenario's own scale serves.
+    return Chuser.ticked() && st.TimeFac > 0;
+}
+
 void FormOrbit::setRunIntervalFromBox() {
     const std::optional<double> ms = toolkit::strictNumber(TXt.text());
     if (ms && *ms >= 1 && *ms <= std::numeric_limits<int>::max() && *ms == std::floor(*ms)) {

@@ -12,14 +12,26 @@ namespace zephra {
 using toolkit::asPattern;
 using toolkit::intPart;
 
+namespace {
+constexpr const char* kDelayBeyondNumbers = "Beyond range";
+}  // namespace
+
 double FormOrbit::delayedPull(int i, int j, double r, double dx, double dy) {
     st.DelayIters = (st.Dist / work_.GravSpeed) / (st.StepUnits / 100000);
-    TXdelay.setText(asPattern(st.Dist / work_.GravSpeed, "0.000000"));
+    // A gravity speed near 0 gives a delay no number holds: the panels say so in words.
+    const double delaySeconds = st.Dist / work_.GravSpeed;
+    if (std::isfinite(delaySeconds))
+        TXdelay.setText(asPattern(delaySeconds, "0.000000"));
+    else
+        TXdelay.setText(kDelayBeyondNumbers);
     // A negative speed of gravity would reach into slots not yet written, and a delay that is not a number
     // into none: the slot stays within the history written so far.
     const double wanted = st.BufPos - intPart(st.DelayIters);
     const double delaySlot = wanted > 0 ? std::min(wanted, st.BufPos) : 0.0;
-    TXitd.setText(toolkit::asNumber(intPart(st.DelayIters)));
+    if (std::isfinite(st.DelayIters))
+        TXitd.setText(toolkit::asNumber(intPart(st.DelayIters)));
+    else
+        TXitd.setText(kDelayBeyondNumbers);
     if (st.DelayIters > 0) {
         st.DelayErrPct = (100000 / st.DelayIters) / 1000;
         TXerr.setText(asPattern(st.DelayErrPct, "00.0"));

@@ -28,16 +28,14 @@ void FormOrbit::Ti_Timer() {
     recordHistory();
     moveBodies();
     gravityLoop();
+    // Bodies on one point have no direction between them, and every movement error would divide by 0.
+    if (st.Dist == 0) return stopRun("Run stopped: bodies 1 and 2 are on the same point (distance 0 km).");
     rememberSpeeds();
     applyAccelerations();
     for (int k = st.NBodies; k >= 1; --k) {
         if (st.BodyOff[k] == 0) lightSpeedLimit(k);
     }
-    if (!stateIsFinite()) {
-        Ti.setEnabled(false);
-        LaChirp[1].setCaption("Run stopped: a position or velocity is no longer a finite number.");
-        return;
-    }
+    if (!stateIsFinite()) return stopRun("Run stopped: a position or velocity is no longer a finite number.");
     TikTok();
     DisCalc();
     st.TickStatus = "ok";
@@ -245,6 +243,11 @@ void FormOrbit::keepOnScreen(int b) {
     LaChirp[1].setForeColor(TXerr.foreColor());
     LaChirp[1].setBackColor(TXerr.backColor());
     surface_.clear();
+}
+
+void FormOrbit::stopRun(const std::string& notice) {
+    Ti.setEnabled(false);
+    LaChirp[1].setCaption(notice);
 }
 
 bool FormOrbit::stateIsFinite() const {

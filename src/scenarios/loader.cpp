@@ -63,7 +63,7 @@ void applyScenario(FormOrbit& f, const scenarios::Scenario& s) {
     for (scenarios::FirstStep step : s.firstSteps) {
         switch (step) {
             case scenarios::FirstStep::Time:
-                if (!f.Chuser.ticked()) f.Optime[s.timeOption].select();
+                if (!f.userTimeScaleInForce()) f.Optime[s.timeOption].select();
                 break;
             case scenarios::FirstStep::Distance:
                 f.OpDist[s.distanceOption].select();
@@ -136,7 +136,7 @@ void FormOrbit::resetControlsForRun(int Index) {
     Chalt.setValue(CheckBox::kUnticked);
     ChOrbit.setValue(CheckBox::kUnticked);
     // Clearing the visible selection makes the scenario's own time option run its handler.
-    if (!Chuser.ticked()) Optime[kHiddenTimeScale].select();
+    if (!userTimeScaleInForce()) Optime[kHiddenTimeScale].select();
     OpGD[0].select();
 
     LaChirp[1].setCaption("Scenario information may appear here.");

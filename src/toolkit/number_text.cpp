@@ -52,6 +52,39 @@ std::optional<double> parseNumber(std::string_view number) {
     return negative ? -value : value;
 }
 
+// What a number that a double cannot hold comes closest to: the largest finite value of its sign when it is
+// too large, a zero of its sign when too small. Judged by the decimal exponent of its first significant
+// digit, which is above 0 for every number too large and below 0 for every number too small.
+double nearestHeld(std::string_view number) {
+    const bool negative = !number.empty() && number[0] == '-';
+    std::size_t p = (!number.empty() && (number[0] == '+' || number[0] == '-')) ? 1 : 0;
+    long long exponent = -1;  // of the first significant digit, before the written exponent
+    bool significant = false;
+    for (; p < number.size() && isDigit(number[p]); ++p) {
+        significant = significant || number[p] != '0';
+        if (significant) ++exponent;
+    }
+    if (p < number.size() && number[p] == '.') {
+        // Without a significant whole digit, the first significant decimal sets the exponent.
+        for (long long place = -1; ++p < number.size() && isDigit(number[p]); --place) {
+            if (!significant && number[p] != '0') {
+                significant = true;
+                exponent = place;
+            }
+        }
+    }
+    long long written = 0;
+    if (p < number.size() && (number[p] == 'e' || number[p] == 'E')) {
+        const bool down = ++p < number.size() && number[p] == '-';
+        if (p < number.size() && (number[p] == '+' || number[p] == '-')) ++p;
+        for (; p < number.size() && isDigit(number[p]); ++p)
+            written = std::min(written * 10 + (number[p] - '0'), 1000000000000LL);  // far beyond any double
+        if (down) written = -written;
+    }
+    const double held = exponent + written > 0 ? std::numeric_limits<double>::max() : 0.0;
+    return negative ? -held : held;
+}
+
 std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
@@ -153,7 +186,9 @@ double leadingNumber(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     const std::size_t length = numberLength(text);
     if (length == 0) return 0;
-    return parseNumber(text.substr(0, length)).value_or(0);
+    const std::string_view number = text.substr(0, length);
+    if (const std::optional<double> value = parseNumber(number)) return *value;
+    return nearestHeld(number);
 }
 
 std::optional<double> strictNumber(std::string_view text) {

@@ -12,7 +12,8 @@
 namespace zephra::toolkit {
 
 // The lenient parse: the leading number of the text (blanks before it allowed, "1.5e3", ".5", "-2abc"),
-// 0 when the text does not begin with one. Never fails; a number too large for a double reads as 0.
+// 0 when the text does not begin with one. Never fails: a number too large for a double reads as the
+// largest finite value of its sign ("1e400", a thousand nines), one too small as 0.
 double leadingNumber(std::string_view text);
 
 // The strict conversion: the whole text (blanks around it allowed) must be one finite number.

@@ -1,8 +1,5 @@
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -29,16 +26,14 @@ std::string driftRaw(double drift) {
     return formatNumber(drift, kDriftPattern) + (drift < 0 ? "" : " ");
 }
 
-// Writes the lines with CR LF ends, replacing or extending the file. Empty on success, else the reason.
-std::string writeLines(const std::string& path, bool replace, const std::vector<std::string>& lines) {
-    errno = 0;
-    std::ofstream file(path, std::ios::binary | (replace ? std::ios::trunc : std::ios::app));
-    if (!file) return errno != 0 ? std::strerror(errno) : "cannot be opened";
-    for (const std::string& line : lines) file << line << "\r\n";
-    file.close();
-    if (!file) return errno != 0 ? std::strerror(errno) : "write failed";
-    return {};
+// The lines with CR LF ends, as one text: a record reaches the file in one write.
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
 }
+
+constexpr const char* kNotWritten = "Drift file not written: ";
 
 }  // namespace
 
@@ -58,9 +53,10 @@ void FormOrbit::Form_Load() {
 }
 
 void FormOrbit::Drifter() {
-    const bool firstOrbit = st.Laps == 1;
+    // A run starts the file afresh; so does a later orbit when the header never reached the file.
+    const bool startAfresh = st.Laps == 1 || !driftWriter_.continues(st.DriftFile);
     std::vector<std::string> lines;
-    if (firstOrbit) {
+    if (startAfresh) {
         const int scale = std::clamp(static_cast<int>(st.TimeScaleIdx), 0, 18);
         lines.push_back(LaChirp[0].caption());
         std::string startLine = "[";
@@ -90,9 +86,19 @@ void FormOrbit::Drifter() {
     lines.push_back(kRule);
 
     // A file that cannot be written costs the record, not the run: the statistics below go on as usual.
-    const std::string failure = writeLines(st.DriftFile, firstOrbit, lines);
-    if (!failure.empty())
-        LaChirp[1].setCaption("Drift file not written: " + st.DriftFile + " (" + failure + ")");
+    // The notice's tooltip keeps the reason, whatever later notices the label shows, until a record is
+    // written again.
+    const std::string failure = driftWriter_.write(st.DriftFile, startAfresh, joinLines(lines));
+    if (!failure.empty()) {
+        LaChirp[1].setCaption(kNotWritten + st.DriftFile + " (" + failure + ")");
+        LaChirp[1].setToolTip(kNotWritten + failure + ". Orbit #" + signedNumberText(st.Laps) +
+                              " and the records lost before it are missing from the file.");
+    } else if (LaChirp[1].toolTip().starts_with(kNotWritten)) {
+        LaChirp[1].setToolTip("");
+        if (LaChirp[1].caption().starts_with(kNotWritten))
+            LaChirp[1].setCaption("Drift file written again from orbit #" + signedNumberText(st.Laps) + ": " +
+                                  st.DriftFile);
+    }
 
     st.PrevLapMax = st.LapMax;
     st.PrevLapMin = st.LapMin;

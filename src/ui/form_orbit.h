@@ -9,6 +9,7 @@
 #include "toolkit/form.h"
 #include "toolkit/platform.h"
 #include "toolkit/surface.h"
+#include "tracking/drift_writer.h"
 #include "ui/form_farewell.h"
 
 namespace zephra {
@@ -35,6 +36,8 @@ class FormOrbit : public toolkit::Form {
     explicit FormOrbit(toolkit::Platform& platform);
 
     toolkit::Platform& platform() { return platform_; }
+    // How the drift file has fared: records written and lost, the last failure.
+    const tracking::DriftWriter& driftWriter() const { return driftWriter_; }
     toolkit::Surface& surface() { return surface_; }
     const toolkit::Surface& surface() const { return surface_; }
     // Drawing-area size in twips, as the handlers that need the window's own size read it.
@@ -139,6 +142,8 @@ class FormOrbit : public toolkit::Form {
     void PawsOff();
     void KlikBut();
     // Time scale and computation rate (display/time_scale.cpp).
+    // Whether "User Overide" keeps the time scale in force: only once a scale was ever chosen.
+    bool userTimeScaleInForce() const;
     void Optime_Click(int Index);
     void Optim_Click(int Index);
     void TXt_LostFocus();
@@ -265,6 +270,10 @@ class FormOrbit : public toolkit::Form {
     void resetRunState(int Index);
     void applyScenarioValues(int Index);
     void startLoadedRun();
+    // Ends the run where it stands, the state left for inspection, with the reason in LaChirp(1).
+    void stopRun(const std::string& notice);
+    // -- tracking --
+    tracking::DriftWriter driftWriter_;
     // -- display --
     // Sets the run timer's interval from the box TXt. Text that is not a whole number of 1..2147483647 ms
     // is refused: the box gets the last accepted interval back and LaChirp(1) says why.

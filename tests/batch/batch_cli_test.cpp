@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -12,22 +15,35 @@ namespace {
 struct Outcome {
     int status;
     std::string output;
+    std::string errors;
 };
 
-// Runs zephra-batch with the arguments, in a fresh folder that receives its drift file.
-Outcome runBatch(const std::string& arguments) {
+std::string readAll(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs zephra-batch with the arguments through the shell, after the shell commands of setup.
+Outcome runBatch(const std::string& arguments, const std::string& setup = "") {
     const char* program = std::getenv("ZEPHRA_BATCH");
     if (program == nullptr || *program == '\0') {
         ADD_FAILURE() << "ZEPHRA_BATCH is not set";
-        return {-1, {}};
+        return {-1, {}, {}};
     }
-    const std::string command = std::string(program) + " " + arguments + " 2>/dev/null";
+    const std::filesystem::path errors =
+        std::filesystem::temp_directory_path() / ("zephra-batch-errors-" + std::to_string(::getpid()));
+    const std::string command =
+        setup + " exec " + std::string(program) + " " + arguments + " 2>'" + errors.string() + "'";
     FILE* pipe = popen(command.c_str(), "r");
     std::string output;
     char buffer[4096];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
     const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+    Outcome outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1, output, readAll(errors)};
+    std::filesystem::remove(errors);
+    return outcome;
 }
 
 // The number after "key": in the summary, or NaN when it is missing or null.
@@ -37,37 +53,101 @@ double summaryNumber(const std::string& json, const std::string& key) {
     return std::strtod(json.c_str() + at + key.size() + 4, nullptr);
 }
 
+class BatchFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zephra-batch-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+    std::filesystem::path folder;
+};
+
 class BadOptions : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(BadOptions, GiveUsageAndStatusTwoWithoutOutput) {
     const Outcome outcome = runBatch(GetParam());
     EXPECT_EQ(outcome.status, 2);
     EXPECT_EQ(outcome.output, "");
+    EXPECT_NE(outcome.errors.find("zephra-batch: "), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, BadOptions,
                          ::testing::Values("", "--scenario", "--scenario 0", "--scenario 34",
                                            "--scenario 2.5", "--scenario x", "--scenario 10 --orbits 0",
                                            "--scenario 10 --frobnicate", "--scenario 10 --time-scale 18",
-                                           "--scenario 10 --orbits 1 --iterations 5"));
+                                           "--scenario 10 --orbits 1 --iterations 5",
+                                           "--scenario 10 --scenario 11",
+                                           "--scenario 10 --out /tmp --folder /tmp",
+                                           "--scenario 10 --iterations 5 --max-iterations 9",
+                                           "--scenario 10 --out /no/such/zephra/folder"));
 
-TEST(BatchRun, EarthOrbitTakesAboutAYear) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "zephra-batch-test";
-    std::filesystem::create_directories(folder);
-    const Outcome outcome = runBatch("--scenario 10 --orbits 1 --json --out " + folder.string());
-    ASSERT_EQ(outcome.status, 0);
+TEST(BatchHelp, PrintsTheUsageWithItsExitStatuses) {
+    for (const char* option : {"--help", "-h", "--scenario 10 --help"}) {
+        const Outcome outcome = runBatch(option);
+        EXPECT_EQ(outcome.status, 0) << option;
+        EXPECT_EQ(outcome.output.find("usage: zephra-batch"), 0u) << option;
+        EXPECT_NE(outcome.output.find("--max-iterations N"), std::string::npos);
+        EXPECT_NE(outcome.output.find("3 the run completed but drift records were lost"), std::string::npos);
+    }
+}
+
+TEST_F(BatchFolder, EarthOrbitTakesAboutAYearAndNamesItsFileInFull) {
+    // A folder name that is not UTF-8 (byte 0xFF) next to one that is (é).
+    const std::filesystem::path odd = folder / "odd\xff-\xc3\xa9";
+    std::filesystem::create_directories(odd);
+    const Outcome outcome =
+        runBatch("--scenario 10 --orbits 1 --json --out ./odd*", "cd '" + folder.string() + "';");
+    ASSERT_EQ(outcome.status, 0) << outcome.errors;
     EXPECT_EQ(summaryNumber(outcome.output, "orbits"), 1) << outcome.output;
     EXPECT_NEAR(summaryNumber(outcome.output, "last_period_days"), 365.256, 10) << outcome.output;
     EXPECT_NEAR(summaryNumber(outcome.output, "avg_period_years"), 1, 0.03) << outcome.output;
-    EXPECT_TRUE(std::filesystem::exists(folder / "data-drift.txt"));
-    std::filesystem::remove_all(folder);
+    EXPECT_NE(outcome.output.find("\"iteration_cap_reached\": false"), std::string::npos);
+    const std::string path = "\"path\": \"" + folder.string() + "/odd\\u00ff-\xc3\xa9/data-drift.txt\"";
+    EXPECT_NE(outcome.output.find(path + ", \"records_written\": 1, \"records_lost\": 0, \"error\": null"),
+              std::string::npos)
+        << outcome.output;
+    EXPECT_EQ(outcome.output.find('\xff'), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(odd / "data-drift.txt"));
 }
 
-TEST(BatchRun, IterationCountIsObeyed) {
-    const Outcome outcome =
-        runBatch("--scenario 10 --iterations 250 --out " + std::filesystem::temp_directory_path().string());
+TEST_F(BatchFolder, StopRulesAndTheIterationCapAreReported) {
+    const std::string out = " --out " + folder.string();
+    Outcome outcome = runBatch("--scenario 10 --iterations 250" + out);
     ASSERT_EQ(outcome.status, 0);
     EXPECT_EQ(summaryNumber(outcome.output, "iterations"), 250) << outcome.output;
+    EXPECT_NE(outcome.output.find("\"iteration_cap_reached\": false"), std::string::npos);
+
+    outcome = runBatch("--scenario 10 --orbits 5 --max-iterations 1000" + out);
+    ASSERT_EQ(outcome.status, 0);
+    EXPECT_EQ(summaryNumber(outcome.output, "iterations"), 1000) << outcome.output;
+    EXPECT_EQ(summaryNumber(outcome.output, "max_iterations"), 1000) << outcome.output;
+    EXPECT_NE(outcome.output.find("\"iteration_cap_reached\": true"), std::string::npos);
+}
+
+TEST_F(BatchFolder, LostDriftRecordsAreReportedAndFailTheRun) {
+    // A folder whose data-drift.txt is a folder is refused before the run.
+    std::filesystem::create_directories(folder / "taken" / "data-drift.txt");
+    Outcome outcome = runBatch("--scenario 10 --orbits 1 --out " + (folder / "taken").string());
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.output, "");
+    EXPECT_NE(outcome.errors.find("not a plain file"), std::string::npos) << outcome.errors;
+
+    // A file-size limit of 1024 bytes (two blocks of 512) stands in for a disk that fills: two records fit,
+    // the third is cut back off.
+    outcome = runBatch("--scenario 10 --orbits 3 --out " + folder.string(), "ulimit -f 2;");
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_NE(
+        outcome.output.find("\"records_written\": 2, \"records_lost\": 1, \"error\": \"File too large\""),
+        std::string::npos)
+        << outcome.output;
+    EXPECT_NE(outcome.errors.find("1 of 3 drift records not written to " + folder.string()),
+              std::string::npos)
+        << outcome.errors;
+    const std::string text = readAll(folder / "data-drift.txt");
+    EXPECT_EQ(text.substr(text.size() - 81), std::string(79, '_') + "\r\n");
+    EXPECT_EQ(text.find("Orbit # 3"), std::string::npos);
 }
 
 }  // namespace

@@ -166,6 +166,31 @@ TEST(Tick, NonFiniteStateStopsTheRunWithANotice) {
     EXPECT_NE(p.form->LaChirp[1].caption().find("finite"), std::string::npos);
 }
 
+TEST(Tick, BodiesOnOnePointStopTheRunWithANotice) {
+    Pair p;
+    p.place(1, 5, 5, 1, 0);
+    p.place(2, 6, 5);
+    p.form->Ti_Timer();
+    EXPECT_FALSE(p.form->Ti.enabled());
+    EXPECT_EQ(p.st.Dist, 0);
+    EXPECT_NE(p.form->LaChirp[1].caption().find("same point"), std::string::npos);
+    EXPECT_EQ(p.form->TXtimErr[1].text().find("NaN"), std::string::npos);
+    EXPECT_EQ(p.form->TxMerr[2].text().find("NaN"), std::string::npos);
+}
+
+TEST(Tick, AnErrorLimitTooLargeForADoubleIsTheLargestLimit) {
+    for (const std::string limit : {std::string("1e400"), std::string(10000, '9')}) {
+        Pair p;
+        p.form->Chender.initValue(1);
+        p.form->TXender.initText(limit);
+        p.place(1, -300, 0);
+        p.place(2, 300, 0);
+        p.form->Ti_Timer();
+        EXPECT_TRUE(p.form->Ti.enabled()) << p.form->LaChirp[1].caption();
+        EXPECT_NE(p.st.EndCode, 99);
+    }
+}
+
 TEST(Tick, BodyPastTheRightEdgeWidensTheDistanceScale) {
     Pair p;
     p.place(1, -300, 0);
@@ -326,6 +351,20 @@ TEST(GravityDelay, NegativeGravitySpeedStaysInsideTheWrittenHistory) {
     EXPECT_EQ(p.st.OriginX[2], p.st.BufX(static_cast<int>(p.st.BufPos), 2));
     EXPECT_EQ(p.form->LaChirp[2].caption(), "Gravity Delay - infinite - div by zero ERROR");
     EXPECT_TRUE(p.form->Ti.enabled());
+}
+
+TEST(GravityDelay, GravitySpeedsBeyondADoubleKeepTheDelayOnAndThePanelsInWords) {
+    Pair p;
+    startDelayedPair(p);
+    p.form->TXGspeed.initText("1e400");
+    p.form->Ti_Timer();
+    EXPECT_TRUE(p.form->Cosmos[3].ticked());
+    EXPECT_TRUE(p.platform.messages.empty());
+    // Too slow to reach anything a double holds: no "Infinity" in the panels.
+    p.form->TXGspeed.initText("1e-320");
+    p.form->Ti_Timer();
+    EXPECT_EQ(p.form->TXdelay.text(), "Beyond range");
+    EXPECT_EQ(p.form->TXitd.text(), "Beyond range");
 }
 
 TEST(DecayBod, ShedsAThirtiethOfTheExcessIntoSlotZero) {

@@ -105,8 +105,13 @@ TEST_F(ScenarioWindow, NewtonsGravityReturnsWhenEveryModelIsOff) {
 }
 
 TEST_F(ScenarioWindow, TheUsersTimeScaleStaysWhileHeKeepsIt) {
-    form.Optime[3].select();
+    // Kept before any scale was chosen, there is none to keep: the scenario's own serves.
     form.Chuser.setValue(CheckBox::kTicked);
+    load(1);
+    EXPECT_EQ(form.st.TimeFac, 10);
+    EXPECT_TRUE(form.Optime[1].value());
+
+    form.Optime[3].select();
     load(1);
     EXPECT_TRUE(form.Optime[3].value());
     EXPECT_FALSE(form.Optime[1].value());

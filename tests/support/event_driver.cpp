@@ -90,8 +90,14 @@ void EventDriver::runTicks() {
     }
     const std::uint32_t n = 1 + choose_(200);
     lastAction_ = std::to_string(n) + " ticks";
-    for (std::uint32_t i = 0; i < n && form_->Ti.enabled() && form_->visible(); ++i, ++ticks_)
+    for (std::uint32_t i = 0; i < n && form_->Ti.enabled() && form_->visible() && driftProblem_.empty();
+         ++i, ++ticks_) {
+        const double laps = form_->st.Laps;
         form_->Ti.fire();
+        // A completed orbit has just written its record (a run's first one starts the file afresh).
+        if (form_->st.Laps != laps && form_->st.Laps >= 1)
+            driftProblem_ = driftCheck_.check(form_->st.DriftFile, form_->st.Laps == 1);
+    }
 }
 
 void EventDriver::actOnMainWindow() {
@@ -178,6 +184,7 @@ std::string EventDriver::randomText() {
 }
 
 std::string EventDriver::brokenInvariant() const {
+    if (!driftProblem_.empty()) return "drift file: " + driftProblem_;
     const SimState& s = form_->st;
     // A run whose numbers stopped being finite must have stopped itself and said so.
     for (int i = 0; i <= 9; ++i) {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "support/drift_file_check.h"
 #include "toolkit/headless_platform.h"
 #include "ui/form_orbit.h"
 
@@ -24,7 +25,8 @@ class EventDriver {
     EventDriver(std::string folder, Choice choose);
     // Plays one action: a timer period, a run of ticks, or a user action on a reachable control.
     void step();
-    // Empty when the window is in a sound state, else what is wrong.
+    // Empty when the window is in a sound state and its drift file reads record by record, else what is
+    // wrong.
     std::string brokenInvariant() const;
     // What the last step did, for a failure report.
     const std::string& lastAction() const { return lastAction_; }
@@ -47,6 +49,8 @@ class EventDriver {
     std::unique_ptr<FormOrbit> form_;
     std::string lastAction_;
     std::uint64_t ticks_ = 0;
+    DriftFileCheck driftCheck_;
+    std::string driftProblem_;  // found after the last completed orbit
 };
 
 // A Choice from a seeded generator.

@@ -15,7 +15,7 @@ namespace {
 
 TEST(LeadingNumber, TakesTheLeadingNumberOrZero) {
     struct Row {
-        const char* text;
+        std::string text;
         double value;
     };
     const Row rows[] = {
@@ -31,7 +31,12 @@ TEST(LeadingNumber, TakesTheLeadingNumberOrZero) {
         {"-", 0},
         {".", 0},
         {"+3", 3},
-        {"1e999", 0},
+        // beyond a double: the largest finite value of its sign, or a zero
+        {"1e999", std::numeric_limits<double>::max()},
+        {"-0.0001e400x", -std::numeric_limits<double>::max()},
+        {std::string(10000, '9'), std::numeric_limits<double>::max()},
+        {"10000e-330", 0},
+        {"-0." + std::string(400, '0') + "1", 0},
         {"12 34", 12},
         {"0.0009555", 0.0009555},
         {"406700.", 406700},

@@ -1,6 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <string>
+#include <thread>
 
 #include "tracking_fixture.h"
 
@@ -71,14 +78,6 @@ TEST_F(DriftFile, FirstOrbitOfANewRunReplacesTheFile) {
     EXPECT_EQ(text.find("Orbit # 2"), std::string::npos);
 }
 
-TEST_F(DriftFile, StartsTheNextOrbitsExtremes) {
-    recordOrbit(363104.5, 405696);
-    EXPECT_EQ(st.LapMin, 405696);
-    EXPECT_EQ(st.LapMax, 0);
-    EXPECT_EQ(st.PrevLapMin, 363104.5);
-    EXPECT_EQ(st.PrevLapMax, 405696);
-}
-
 TEST_F(DriftFile, FirstEightOrbitsGoToTheTable) {
     form.ChMinMax.initValue(0);  // the table shows minimums
     for (int orbit = 1; orbit <= 8; ++orbit) recordOrbit(1000 + orbit, 2000 + orbit);
@@ -94,17 +93,84 @@ TEST_F(DriftFile, FirstEightOrbitsGoToTheTable) {
     EXPECT_EQ(form.ChMinMax.caption(), "Max dist");
 }
 
-TEST_F(DriftFile, UnwritableFolderIsReportedAndTheRunGoesOn) {
-    st.DriftFile = (folder / "missing" / "data-drift.txt").string();
+TEST_F(DriftFile, LostRecordsAreReportedUntilAFreshFileWithItsHeaderIsWritten) {
+    const std::filesystem::path missing = folder / "missing";
+    st.DriftFile = (missing / "data-drift.txt").string();
     form.ChMinMax.initValue(0);
     recordOrbit(363104.5, 405696);
-    const std::string notice = form.LaChirp[1].caption();
-    EXPECT_NE(notice.find(st.DriftFile), std::string::npos);
-    EXPECT_NE(notice.find("No such file"), std::string::npos);
+    EXPECT_NE(form.LaChirp[1].caption().find(st.DriftFile), std::string::npos);
+    EXPECT_NE(form.LaChirp[1].caption().find("No such file"), std::string::npos);
+    // the run goes on with sound statistics
     EXPECT_EQ(st.FirstLaps[0][1], 363104.5);
     EXPECT_EQ(st.LapMin, 405696);
     EXPECT_EQ(st.LapMax, 0);
     EXPECT_EQ(form.LaDrift[1].caption(), "363104.5");
+
+    // A later notice takes the label; the reason stays in its tooltip until a record is written again.
+    form.LaChirp[1].setCaption("Bodies have impacted.");
+    recordOrbit(363104.5, 405696);
+    EXPECT_NE(form.LaChirp[1].toolTip().find("No such file"), std::string::npos);
+    form.LaChirp[1].setCaption("Bodies have impacted.");
+    std::filesystem::create_directory(missing);
+    recordOrbit(363104.5, 405696);
+    EXPECT_EQ(form.LaChirp[1].toolTip(), "");
+    EXPECT_EQ(form.LaChirp[1].caption(), "Bodies have impacted.");
+    const std::string text = readFile(st.DriftFile);
+    EXPECT_EQ(text.find("Earth and Moon\r\n[ 3 ]"), 0u) << text;
+    EXPECT_NE(text.find("Orbit # 3 drift"), std::string::npos);
+    EXPECT_EQ(form.driftWriter().recordsWritten(), 1);
+    EXPECT_EQ(form.driftWriter().recordsLost(), 2);
+}
+
+TEST_F(DriftFile, ARecordCutShortByAFullDiskIsTakenBackWhole) {
+    recordOrbit(363104.5, 384400);
+    const std::string before = readFile(path());
+    // The file size limit stands in for a full disk: the write stops part way through the record.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tight = saved;
+    tight.rlim_cur = before.size() + 100;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    recordOrbit(363104.5, 384400);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(readFile(path()), before);
+    EXPECT_EQ(form.LaChirp[1].caption().find("Drift file not written: "), 0u) << form.LaChirp[1].caption();
+
+    // Space is back: the next record follows the last whole one and the notice clears.
+    recordOrbit(363104.5, 384400);
+    const std::string after = readFile(path());
+    EXPECT_EQ(after.find(before), 0u);
+    EXPECT_EQ(after.find("Orbit # 2"), std::string::npos);
+    EXPECT_EQ(after.substr(before.size(), 49), blanks(31) + "Orbit # 3 drift \r\n");
+    EXPECT_EQ(form.LaChirp[1].caption().find("Drift file written again"), 0u);
+}
+
+TEST_F(DriftFile, TwoWritersOfOneFileNeverMixTheirRecords) {
+    recordOrbit(363104.5, 384400);
+    // A record waits while another program holds the file's lock.
+    const int fd = ::open(path().c_str(), O_RDWR);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    std::thread writer([&] { recordOrbit(363104.5, 384400); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(readFile(path()).find("Orbit # 2"), std::string::npos);
+    ::flock(fd, LOCK_UN);
+    writer.join();
+    ::close(fd);
+    EXPECT_NE(readFile(path()).find("Orbit # 2"), std::string::npos);
+
+    // Another run sharing the folder starts its own file, as a run does; this run then adds nothing to it.
+    toolkit::HeadlessPlatform otherPlatform{folder.string()};
+    FormOrbit other{otherPlatform};
+    other.st.Laps = 1;
+    other.Drifter();
+    const std::string theirs = readFile(path());
+    recordOrbit(363104.5, 384400);
+    EXPECT_EQ(readFile(path()), theirs);
+    EXPECT_NE(form.LaChirp[1].caption().find("another run"), std::string::npos);
+    other.st.Laps = 2;
+    other.Drifter();
+    EXPECT_NE(readFile(path()).find("Orbit # 2"), std::string::npos);
 }
 
 TEST_F(DriftFile, WindowStartUpNamesTheFileInTheProgramFolder) {

@@ -1,0 +1,78 @@
+#include "tracking/drift_writer.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace zephra::tracking {
+
+namespace {
+
+std::string systemReason() {
+    return std::strerror(errno);
+}
+
+// Writes all of text at offset, retrying the short writes a nearly full disk gives. Empty on success.
+std::string writeAllAt(int fd, const std::string& text, off_t offset) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n =
+            ::pwrite(fd, text.data() + done, text.size() - done, offset + static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return n < 0 ? systemReason() : "nothing could be written";
+        done += static_cast<std::size_t>(n);
+    }
+    return {};
+}
+
+}  // namespace
+
+bool DriftWriter::continues(const std::string& path) const {
+    struct stat now {};
+    return mark_ && ::stat(path.c_str(), &now) == 0 && now.st_dev == mark_->device &&
+           now.st_ino == mark_->inode;
+}
+
+std::string DriftWriter::write(const std::string& path, bool startAfresh, const std::string& text) {
+    const auto fail = [this](std::string reason) {
+        lost_ += 1;
+        failure_ = reason;
+        return reason;
+    };
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return fail(systemReason());
+    // The lock goes with the descriptor: closing the file releases it.
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    int locked;
+    while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    if (locked != 0) return fail("cannot be locked: " + systemReason());
+    struct stat found {};
+    if (::fstat(fd, &found) != 0) return fail(systemReason());
+    if (!S_ISREG(found.st_mode)) return fail("not a plain file");
+    if (!startAfresh && !(mark_ && found.st_dev == mark_->device && found.st_ino == mark_->inode &&
+                          found.st_size >= 0 && static_cast<std::uintmax_t>(found.st_size) == mark_->size))
+        return fail("written by another run or program since this run's last record; this run adds no more");
+
+    const off_t start = startAfresh ? 0 : found.st_size;
+    if (startAfresh && ::ftruncate(fd, 0) != 0) return fail(systemReason());
+    const std::string reason = writeAllAt(fd, text, start);
+    if (!reason.empty()) {
+        // Cut the partial record off, so that the file ends with a whole one (or is empty, header lost).
+        if (::ftruncate(fd, start) != 0 || startAfresh) mark_.reset();
+        return fail(reason);
+    }
+    mark_ = Mark{static_cast<std::uintmax_t>(found.st_dev), static_cast<std::uintmax_t>(found.st_ino),
+                 static_cast<std::uintmax_t>(start) + text.size()};
+    written_ += 1;
+    return {};
+}
+
+}  // namespace zephra::tracking
