@@ -1,7 +1,9 @@
 # Thin wrappers around the CMake presets. Each target installs missing Debian packages first.
 JOBS ?= $(shell nproc)
+# Where `make install` puts the program (DESTDIR=... stages it below another folder, as packagers do).
+PREFIX ?= /usr/local
 
-.PHONY: deps run test test-debug bench torture fuzz format clean
+.PHONY: deps run test test-debug bench torture fuzz format clean install deb
 
 deps:
 	@tools/install-deps.sh
@@ -29,6 +31,16 @@ bench: deps
 	build/bench/bench/zephra_window_bench
 	@bash -c 'TIMEFORMAT="zephra-batch, one Earth year of scenario 10 from start-up: %R s wall"; \
 	  time build/bench/zephra-batch --scenario 10 --orbits 1 --out /tmp > /dev/null'
+
+install: deps build/release/build.ninja
+	cmake --build build/release -j $(JOBS)
+	cmake --install build/release --prefix $(PREFIX)
+
+# The Debian package build/release/zephra_<version>_<arch>.deb (dpkg-shlibdeps finds its library needs).
+deb: deps build/release/build.ninja
+	@tools/install-deps.sh dpkg-dev
+	cmake --build build/release -j $(JOBS)
+	cd build/release && cpack -G DEB
 
 # A long random session per seed (ten million events each) on the optimised build.
 torture: deps build/release/build.ninja

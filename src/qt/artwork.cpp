@@ -155,6 +155,43 @@ QPixmap starshipPicture() {
     return pm;
 }
 
+QImage applicationIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);  // drawn on a 64 x 64 grid
+
+    QLinearGradient night(0, 0, 0, 64);
+    night.setColorAt(0.0, QColor(10, 12, 40));
+    night.setColorAt(1.0, QColor(30, 14, 60));
+    p.setPen(Qt::NoPen);
+    p.setBrush(night);
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+
+    // The shared orbit, tilted, and the two bodies on it: a warm star and a small white dwarf.
+    p.save();
+    p.translate(32, 32);
+    p.rotate(-25);
+    p.setPen(QPen(QColor(120, 140, 220), 2.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(0, 0), 25, 12);
+    p.restore();
+
+    QRadialGradient star(QPointF(17, 38), 11);
+    star.setColorAt(0.0, QColor(255, 250, 210));
+    star.setColorAt(0.6, QColor(255, 190, 60));
+    star.setColorAt(1.0, QColor(200, 80, 10));
+    p.setBrush(star);
+    p.drawEllipse(QPointF(18, 38), 10, 10);
+    QRadialGradient dwarf(QPointF(46, 24), 6);
+    dwarf.setColorAt(0.0, QColor(255, 255, 255));
+    dwarf.setColorAt(1.0, QColor(130, 170, 255));
+    p.setBrush(dwarf);
+    p.drawEllipse(QPointF(46, 25), 5.5, 5.5);
+    return image;
+}
+
 QPixmap mainWindowPicture(std::string_view controlName) {
     if (controlName == "ImMoon") return moonPicture();
     if (controlName == "ImSun") return sunPicture();

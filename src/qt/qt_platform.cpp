@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "qt/qt_text.h"
+#include "toolkit/data_folder.h"
 
 namespace zephra::qt {
 
@@ -19,8 +20,8 @@ void QtPlatform::openUrl(std::string_view url) {
     QDesktopServices::openUrl(QUrl(toQString(url)));
 }
 
-std::string QtPlatform::programFolder() const {
-    return QCoreApplication::applicationDirPath().toStdString();
+std::string QtPlatform::dataFolder() const {
+    return toolkit::dataFolderOfThisUser(QCoreApplication::applicationDirPath().toStdString());
 }
 
 void QtPlatform::quit() {

@@ -8,7 +8,7 @@
 namespace zephra::qt {
 
 // The machine as the desktop program sees it: real message boxes, the user's default browser, the folder
-// of the executable.
+// of the executable for the data file (or the user's data folder when that one is not writable).
 class QtPlatform : public toolkit::Platform {
   public:
     // Message boxes are centred on the given window once it is known.
@@ -18,7 +18,7 @@ class QtPlatform : public toolkit::Platform {
     void openUrl(std::string_view url) override;
     void seedRandom(double seed) override { random_.seed(seed); }
     double random() override { return random_.next(); }
-    std::string programFolder() const override;
+    std::string dataFolder() const override;
     void quit() override;
 
   private:

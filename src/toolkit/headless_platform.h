@@ -23,7 +23,7 @@ class HeadlessPlatform : public Platform {
     void openUrl(std::string_view url) override { urls.emplace_back(url); }
     void seedRandom(double seed) override { random_.seed(seed); }
     double random() override { return random_.next(); }
-    std::string programFolder() const override { return folder_; }
+    std::string dataFolder() const override { return folder_; }
     void quit() override { quitRequested = true; }
 
     std::vector<Message> messages;

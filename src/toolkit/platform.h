@@ -17,8 +17,8 @@ class Platform {
     // Pseudo-random numbers in [0, 1), restarted from a seed.
     virtual void seedRandom(double seed) = 0;
     virtual double random() = 0;
-    // Folder where the program keeps its data file.
-    virtual std::string programFolder() const = 0;
+    // Folder where the program keeps its data file (data-drift.txt).
+    virtual std::string dataFolder() const = 0;
     // The program asks to end (the farewell window's close buttons).
     virtual void quit() = 0;
 };

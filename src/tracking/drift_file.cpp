@@ -47,7 +47,7 @@ void FormOrbit::Form_Load() {
     st.KgFactor = 10 / kSolarMassKg;
     st.PrevTimeFac = 1.0;
     st.ScreenWidthTw = 15360;
-    st.DriftFile = (std::filesystem::path(platform_.programFolder()) / "data-drift.txt").string();
+    st.DriftFile = (std::filesystem::path(platform_.dataFolder()) / "data-drift.txt").string();
     CHfile.setToolTip("Data for min/max drift can be found in file: " + st.DriftFile);
     st.MaxScenarioBtn = 37;
 }

@@ -173,7 +173,7 @@ TEST_F(DriftFile, TwoWritersOfOneFileNeverMixTheirRecords) {
     EXPECT_NE(readFile(path()).find("Orbit # 2"), std::string::npos);
 }
 
-TEST_F(DriftFile, WindowStartUpNamesTheFileInTheProgramFolder) {
+TEST_F(DriftFile, WindowStartUpNamesTheFileInTheDataFolder) {
     EXPECT_EQ(st.DriftFile, path());
     EXPECT_EQ(form.CHfile.toolTip(), "Data for min/max drift can be found in file: " + path());
     EXPECT_DOUBLE_EQ(st.KgFactor, 10 / 1.98855);

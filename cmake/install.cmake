@@ -1,0 +1,85 @@
+# Installing Zephra as a desktop program: the programs in bin/, a menu entry, icons, AppStream metadata and
+# man pages; `cpack -G DEB` (make deb) packs the same install as a Debian package.
+include(GNUInstallDirs)
+
+# The program's reverse-DNS name, from its web site zephra.example.org: the menu entry, the icon and the
+# metadata are named after it, and the window tells the window system it is this entry.
+set(ZEPHRA_APP_ID org.example.zephra)
+set(ZEPHRA_PACKAGING ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
+set(ZEPHRA_SUMMARY "Simulator of a binary pair of bodies under Newtonian gravity")
+
+foreach(tool zephra zephra-batch zephra-plot)
+  if(TARGET ${tool})
+    install(TARGETS ${tool} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endforeach()
+if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/tools/zephra-sweep)
+  install(PROGRAMS tools/zephra-sweep DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+
+if(TARGET zephra)
+  target_compile_definitions(zephra PRIVATE ZEPHRA_APP_ID="${ZEPHRA_APP_ID}")
+
+  configure_file(${ZEPHRA_PACKAGING}/zephra.desktop.in ${CMAKE_CURRENT_BINARY_DIR}/${ZEPHRA_APP_ID}.desktop @ONLY)
+  string(TIMESTAMP ZEPHRA_RELEASE_DATE "%Y-%m-%d" UTC)
+  configure_file(${ZEPHRA_PACKAGING}/zephra.metainfo.xml.in
+    ${CMAKE_CURRENT_BINARY_DIR}/${ZEPHRA_APP_ID}.metainfo.xml @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${ZEPHRA_APP_ID}.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${ZEPHRA_APP_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+  # The icon in the hicolor sizes, painted by the window's own artwork code.
+  set(ZEPHRA_ICON_SIZES 16 22 24 32 48 64 128 256)
+  set(icon_root ${CMAKE_CURRENT_BINARY_DIR}/icons/hicolor)
+  set(icon_files)
+  foreach(size ${ZEPHRA_ICON_SIZES})
+    list(APPEND icon_files ${icon_root}/${size}x${size}/apps/${ZEPHRA_APP_ID}.png)
+  endforeach()
+  add_executable(zephra_render_icons ${ZEPHRA_PACKAGING}/render_icons.cpp)
+  target_link_libraries(zephra_render_icons PRIVATE zephra_qt)
+  # Qt's one-time allocations are no leak of the tool's; the sanitizer build would otherwise fail the build.
+  add_custom_command(OUTPUT ${icon_files}
+    COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+            $<TARGET_FILE:zephra_render_icons> ${icon_root} ${ZEPHRA_APP_ID} ${ZEPHRA_ICON_SIZES}
+    DEPENDS zephra_render_icons
+    COMMENT "Rendering the icon in the hicolor sizes")
+  add_custom_target(zephra_icons ALL DEPENDS ${icon_files})
+  install(DIRECTORY ${icon_root} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+endif()
+
+# Every page in packaging/man, compressed as Debian and man(1) expect.
+file(GLOB ZEPHRA_MAN_PAGES CONFIGURE_DEPENDS ${ZEPHRA_PACKAGING}/man/*.1)
+set(man_files)
+foreach(page ${ZEPHRA_MAN_PAGES})
+  get_filename_component(name ${page} NAME)
+  set(packed ${CMAKE_CURRENT_BINARY_DIR}/man/${name}.gz)
+  add_custom_command(OUTPUT ${packed}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
+    COMMAND sh -c [[gzip -9n < "$0" > "$1"]] ${page} ${packed}
+    DEPENDS ${page}
+    VERBATIM)
+  list(APPEND man_files ${packed})
+endforeach()
+add_custom_target(zephra_man_pages ALL DEPENDS ${man_files})
+install(FILES ${man_files} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+install(FILES ${ZEPHRA_PACKAGING}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# The Debian package: the install above under /usr, its library needs found by dpkg-shlibdeps.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zephra)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Zephra developers <zephra@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${ZEPHRA_SUMMARY}")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zephra.example.org)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt finds its window-system plugin at run time, so no library names it; a bare Debian lacks it otherwise.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_PACKAGE_DESCRIPTION_FILE ${ZEPHRA_PACKAGING}/description.txt)
+include(CPack)

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Every installed program has a man page, and every option a command-line tool's --help prints is in its
+# page, so a new option fails here until it is documented: man_pages.sh STAGE_DIR
+set -euo pipefail
+usr=$1/usr
+status=0
+for tool in "$usr"/bin/*; do
+  name=$(basename "$tool")
+  page=$usr/share/man/man1/$name.1.gz
+  if [ ! -f "$page" ]; then
+    echo "FAIL: $name has no man page" >&2
+    status=1
+    continue
+  fi
+  [ "$name" = zephra ] && continue  # the window has no command line
+  # The page's source without roff escapes: \-\-out reads --out.
+  text=$(gzip -dc "$page" | tr -d '\\')
+  options=$("$tool" --help | grep -oE '(^|[][ ,|(])--?[A-Za-z][A-Za-z0-9-]*' | grep -oE -- '--?[A-Za-z0-9-]+' |
+            sort -u)
+  [ -n "$options" ] || { echo "FAIL: $name --help names no options" >&2; status=1; }
+  for option in $options; do
+    if ! grep -qE -- "(^|[^A-Za-z0-9-])$option([^A-Za-z0-9-]|\$)" <<<"$text"; then
+      echo "FAIL: $name.1 does not mention $option" >&2
+      status=1
+    fi
+  done
+done
+exit $status

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Checks a staging install (stage.sh) as a desktop would see it: validate.sh STAGE_DIR APP_ID ICON_SIZES...
+# The menu entry and the AppStream metadata pass their validators and agree with each other and with the
+# icons; the installed programs start from there.
+set -euo pipefail
+stage=$1 id=$2
+shift 2
+usr=$stage/usr
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+desktop=$usr/share/applications/$id.desktop
+metainfo=$usr/share/metainfo/$id.metainfo.xml
+desktop-file-validate "$desktop"
+appstreamcli validate --no-net --pedantic "$metainfo"
+grep -qx "Icon=$id" "$desktop" || fail "the menu entry does not name the icon $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+  fail "the metadata does not launch $id.desktop"
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[ -x "$usr/bin/$exec_name" ] || fail "the menu entry runs $exec_name, which is not installed"
+
+# Every icon is a PNG of the size its folder names (width and height from the IHDR chunk).
+for size in "$@"; do
+  png=$usr/share/icons/hicolor/${size}x${size}/apps/$id.png
+  [ -f "$png" ] || fail "no icon $png"
+  read -r -a b < <(od -An -tu1 -j16 -N8 "$png")
+  width=$(( (b[0] << 24) | (b[1] << 16) | (b[2] << 8) | b[3] ))
+  height=$(( (b[4] << 24) | (b[5] << 16) | (b[6] << 8) | b[7] ))
+  [ "$width" -eq "$size" ] && [ "$height" -eq "$size" ] || fail "$png is ${width}x${height}"
+done
+
+# The installed zephra-batch runs from the staging folder and writes its drift file where --out says.
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+"$usr/bin/zephra-batch" --scenario 3 --orbits 1 --out "$out" > "$out/summary.json"
+grep -q '"orbits": 1,' "$out/summary.json" || fail "zephra-batch did not complete an orbit: $(cat "$out/summary.json")"
+grep -q 'Orbit # 1 drift' "$out/data-drift.txt" || fail "zephra-batch wrote no drift record"
+
+# The installed window starts and keeps running (timeout ends it): its libraries and plugins are found.
+status=0
+QT_QPA_PLATFORM=offscreen XDG_DATA_HOME=$out timeout 3 "$usr/bin/zephra" || status=$?
+[ "$status" -eq 124 ] || fail "the installed zephra exited with status $status"
