@@ -64,7 +64,7 @@ endforeach()
 add_custom_target(zephra_man_pages ALL DEPENDS ${man_files})
 install(FILES ${man_files} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-install(FILES ${ZEPHRA_PACKAGING}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${ZEPHRA_PACKAGING}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zephra)
 
 # The Debian package: the install above under /usr, its library needs found by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)

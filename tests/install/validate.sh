@@ -10,7 +10,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 desktop=$usr/share/applications/$id.desktop
 metainfo=$usr/share/metainfo/$id.metainfo.xml
-desktop-file-validate "$desktop"
+# Hints count too: one says, for instance, that the entry would land in no menu section.
+findings=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $findings"
+[ -z "$findings" ] || fail "desktop-file-validate: $findings"
 appstreamcli validate --no-net --pedantic "$metainfo"
 grep -qx "Icon=$id" "$desktop" || fail "the menu entry does not name the icon $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
