@@ -7,6 +7,22 @@ include(GNUInstallDirs)
 set(ZEPHRA_APP_ID org.example.zephra)
 set(ZEPHRA_PACKAGING ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
 set(ZEPHRA_SUMMARY "Simulator of a binary pair of bodies under Newtonian gravity")
+set(ZEPHRA_CONTACT "Zephra developers <zephra@example.org>")
+# Dates of this build, or of SOURCE_DATE_EPOCH for a reproducible one.
+string(TIMESTAMP ZEPHRA_RELEASE_DATE "%Y-%m-%d" UTC)
+string(TIMESTAMP ZEPHRA_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
+
+# Compresses a file as Debian and man(1) expect (no name or time stamp inside, so builds compare equal).
+set(ZEPHRA_PACKED_FILES)
+function(zephra_gzip input output)
+  get_filename_component(folder ${output} DIRECTORY)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+    COMMAND sh -c [[gzip -9n < "$0" > "$1"]] ${input} ${output}
+    DEPENDS ${input}
+    VERBATIM)
+  set(ZEPHRA_PACKED_FILES ${ZEPHRA_PACKED_FILES} ${output} PARENT_SCOPE)
+endfunction()
 
 foreach(tool zephra zephra-batch zephra-plot)
   if(TARGET ${tool})
@@ -21,7 +37,6 @@ if(TARGET zephra)
   target_compile_definitions(zephra PRIVATE ZEPHRA_APP_ID="${ZEPHRA_APP_ID}")
 
   configure_file(${ZEPHRA_PACKAGING}/zephra.desktop.in ${CMAKE_CURRENT_BINARY_DIR}/${ZEPHRA_APP_ID}.desktop @ONLY)
-  string(TIMESTAMP ZEPHRA_RELEASE_DATE "%Y-%m-%d" UTC)
   configure_file(${ZEPHRA_PACKAGING}/zephra.metainfo.xml.in
     ${CMAKE_CURRENT_BINARY_DIR}/${ZEPHRA_APP_ID}.metainfo.xml @ONLY)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${ZEPHRA_APP_ID}.desktop
@@ -48,29 +63,26 @@ if(TARGET zephra)
   install(DIRECTORY ${icon_root} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 endif()
 
-# Every page in packaging/man, compressed as Debian and man(1) expect.
+# Every page in packaging/man.
 file(GLOB ZEPHRA_MAN_PAGES CONFIGURE_DEPENDS ${ZEPHRA_PACKAGING}/man/*.1)
-set(man_files)
 foreach(page ${ZEPHRA_MAN_PAGES})
   get_filename_component(name ${page} NAME)
-  set(packed ${CMAKE_CURRENT_BINARY_DIR}/man/${name}.gz)
-  add_custom_command(OUTPUT ${packed}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
-    COMMAND sh -c [[gzip -9n < "$0" > "$1"]] ${page} ${packed}
-    DEPENDS ${page}
-    VERBATIM)
-  list(APPEND man_files ${packed})
+  zephra_gzip(${page} ${CMAKE_CURRENT_BINARY_DIR}/man/${name}.gz)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/${name}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
-add_custom_target(zephra_man_pages ALL DEPENDS ${man_files})
-install(FILES ${man_files} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-install(FILES ${ZEPHRA_PACKAGING}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zephra)
+# The copyright and changelog files Debian asks of every package.
+set(doc_folder ${CMAKE_INSTALL_DATADIR}/doc/zephra)
+configure_file(${ZEPHRA_PACKAGING}/changelog.in ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog @ONLY)
+zephra_gzip(${CMAKE_CURRENT_BINARY_DIR}/doc/changelog ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz)
+install(FILES ${ZEPHRA_PACKAGING}/copyright ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz DESTINATION ${doc_folder})
+add_custom_target(zephra_packed_files ALL DEPENDS ${ZEPHRA_PACKED_FILES})
 
 # The Debian package: the install above under /usr, its library needs found by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zephra)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Zephra developers <zephra@example.org>")
+set(CPACK_PACKAGE_CONTACT "${ZEPHRA_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${ZEPHRA_SUMMARY}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
