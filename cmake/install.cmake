@@ -91,7 +91,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zephra.example.org)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt finds its window-system plugin at run time, so no library names it; a bare Debian lacks it otherwise.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 set(CPACK_PACKAGE_DESCRIPTION_FILE ${ZEPHRA_PACKAGING}/description.txt)
 include(CPack)
