@@ -15,7 +15,7 @@ for tool in "$usr"/bin/*; do
   [ "$name" = zephra ] && continue  # the window has no command line
   # The page's source without roff escapes: \-\-out reads --out.
   text=$(gzip -dc "$page" | tr -d '\\')
-  options=$("$tool" --help | grep -oE '(^|[][ ,|(])--?[A-Za-z][A-Za-z0-9-]*' | grep -oE -- '--?[A-Za-z0-9-]+' |
+  options=$(timeout 10 "$tool" --help | grep -oE '(^|[][ ,|(])--?[A-Za-z][A-Za-z0-9-]*' | grep -oE -- '--?[A-Za-z0-9-]+' |
             sort -u)
   [ -n "$options" ] || { echo "FAIL: $name --help names no options" >&2; status=1; }
   for option in $options; do
