@@ -38,11 +38,18 @@ void attach(QChart* chart, QAbstractAxis* axis, Qt::Alignment side,
     for (QLineSeries* s : series) s->attachAxis(axis);
 }
 
-// The extent with a margin, so that a flat line stays inside the frame.
+// The extent with a margin, so that a flat line stays inside the frame, on round ticks.
 void fit(QValueAxis* axis, double lo, double hi) {
     double margin = (hi - lo) * 0.05;
     if (margin == 0) margin = lo == 0 ? 1 : std::abs(lo) * 0.01;
     axis->setRange(lo - margin, hi + margin);
+    axis->applyNiceNumbers();
+}
+
+// Time runs from the first sample to the last, edge to edge.
+void fitTime(QValueAxis* axis, double lo, double hi) {
+    if (lo < hi) return axis->setRange(lo, hi);
+    fit(axis, lo, hi);
 }
 
 }  // namespace
@@ -68,7 +75,7 @@ TraceCharts::TraceCharts(QWidget* parent) : QWidget(parent) {
     QChart* distanceChart = addChart(0, tr("Distance of bodies 1 and 2"));
     distance_ = lineSeries(distanceChart, tr("Distance"));
     distanceTime_ = valueAxis(tr("Elapsed time (days)"), "%.6g");
-    distanceKm_ = valueAxis(tr("Distance (km)"), "%.7g");
+    distanceKm_ = valueAxis(tr("Distance (km)"), "%.10g");
     attach(distanceChart, distanceTime_, Qt::AlignBottom, {distance_});
     attach(distanceChart, distanceKm_, Qt::AlignLeft, {distance_});
 
@@ -86,8 +93,8 @@ TraceCharts::TraceCharts(QWidget* parent) : QWidget(parent) {
     minDrift_ = lineSeries(orbitChart, tr("LapMin drift"), true);
     maxDrift_ = lineSeries(orbitChart, tr("LapMax drift"), true);
     period_ = lineSeries(orbitChart, tr("Period"), true);
-    orbitNo_ = valueAxis(tr("Orbit"), "%.0f");
-    driftKm_ = valueAxis(tr("Drift since the previous orbit (km)"), "%.6g");
+    orbitNo_ = valueAxis(tr("Orbit"), "%g");
+    driftKm_ = valueAxis(tr("Drift per orbit (km)"), "%.6g");
     periodDays_ = valueAxis(tr("Period (days)"), "%.8g");
     attach(orbitChart, orbitNo_, Qt::AlignBottom, {minDrift_, maxDrift_, period_});
     attach(orbitChart, driftKm_, Qt::AlignLeft, {minDrift_, maxDrift_});
@@ -199,17 +206,19 @@ void TraceCharts::resetZoom() {
 
 void TraceCharts::fitAxes() {
     if (!time_.empty && !views_[0]->zoomed()) {
-        fit(distanceTime_, time_.lo, time_.hi);
+        fitTime(distanceTime_, time_.lo, time_.hi);
         if (!distanceExtent_.empty) fit(distanceKm_, distanceExtent_.lo, distanceExtent_.hi);
     }
     if (!time_.empty && !views_[1]->zoomed()) {
-        fit(energyTime_, time_.lo, time_.hi);
+        fitTime(energyTime_, time_.lo, time_.hi);
         if (!energyExtent_.empty && logScale_)
             energyLog_->setRange(energyExtent_.lo / 2, energyExtent_.hi * 2);
         if (!energyExtent_.empty && !logScale_) fit(energyLinear_, energyExtent_.lo, energyExtent_.hi);
     }
     if (!orbitExtent_.empty && !views_[2]->zoomed()) {
-        fit(orbitNo_, orbitExtent_.lo, orbitExtent_.hi);
+        // Room for the first and the last orbit's points.
+        orbitNo_->setRange(orbitExtent_.lo - 1, orbitExtent_.hi + 1);
+        orbitNo_->applyNiceNumbers();  // whole orbit numbers on round ticks
         fit(driftKm_, driftExtent_.lo, driftExtent_.hi);
         fit(periodDays_, periodExtent_.lo, periodExtent_.hi);
     }
