@@ -11,6 +11,7 @@
 
 #include "qt/chart_export.h"
 #include "qt/trace_charts.h"
+#include "qt/zoom_chart_view.h"
 #include "tracking/trace_csv.h"
 
 namespace zephra::qt {
@@ -41,14 +42,21 @@ ChartsWindow::ChartsWindow(const tracking::TraceRecorder& recorder, QWidget* par
 
 void ChartsWindow::follow() {
     if (!isVisible()) return;
+    double costMs = updateMs_;
+    for (const ZoomChartView* view : charts_->views()) costMs += view->lastPaintMs();
+    constexpr double kRunTimePerChartTime = 9;
+    if (sinceFollowed_.isValid() && sinceFollowed_.elapsed() < kRunTimePerChartTime * costMs) return;
+    sinceFollowed_.start();
     charts_->showTrace(recorder_.samples().items(), recorder_.samples().thinnings(),
                        recorder_.orbits().items(), recorder_.orbits().thinnings());
+    updateMs_ = static_cast<double>(sinceFollowed_.nsecsElapsed()) / 1e6;
 }
 
 void ChartsWindow::open() {
     show();
     raise();
     activateWindow();
+    sinceFollowed_.invalidate();
     follow();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include "tracking/trace_recorder.h"
@@ -16,7 +17,9 @@ class ChartsWindow : public QWidget {
   public:
     explicit ChartsWindow(const tracking::TraceRecorder& recorder, QWidget* parent = nullptr);
 
-    // Brings what the recorder kept since the last call to the charts, while the window is shown.
+    // Brings what the recorder kept to the charts, while the window is shown. Called at the screen's pace;
+    // charts that take long to paint (many points, a slow display) are brought less often, so that they
+    // never take more than a tenth of the time from the run.
     void follow();
     // Shows the window (raised if it is open already) with the trace so far.
     void open();
@@ -29,6 +32,8 @@ class ChartsWindow : public QWidget {
     const tracking::TraceRecorder& recorder_;
     TraceCharts* charts_;
     QCheckBox* logScale_;
+    QElapsedTimer sinceFollowed_;
+    double updateMs_ = 0;  // what the last update of the charts took, without their paint
 };
 
 }  // namespace zephra::qt

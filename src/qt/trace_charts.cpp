@@ -118,66 +118,60 @@ void TraceCharts::showTrace(const std::vector<TraceSample>& samples, std::uint64
 }
 
 void TraceCharts::addSamples(const std::vector<TraceSample>& samples, std::uint64_t generation) {
-    const bool afresh = startAfresh(sampleFeed_, samples, generation);
-    if (afresh) {
+    if (startAfresh(sampleFeed_, samples, generation)) {
         time_ = distanceExtent_ = Extent{};
+        distancePoints_.clear();
         energyPoints_.clear();
     }
-    QList<QPointF> distance, energy;
+    const qsizetype energyShownFrom = energyPoints_.size();
     for (; sampleFeed_.next < samples.size(); sampleFeed_.next += sampleFeed_.step) {
         const TraceSample& s = samples[sampleFeed_.next];
-        distance.append({s.days, s.distanceKm});
-        energy.append({s.days, s.energyError});
+        distancePoints_.append({s.days, s.distanceKm});
+        energyPoints_.append({s.days, s.energyError});
         time_.take(s.days);
         distanceExtent_.take(s.distanceKm);
     }
-    if (afresh)
-        distance_->replace(distance);
-    else if (!distance.isEmpty())
-        distance_->append(distance);
-    energyPoints_.append(energy);
-    showEnergy(energy, afresh);
+    distance_->replace(distancePoints_);
+    showEnergy(energyShownFrom);
 }
 
-// Adds the energy points to the chart, as they are or, on the log scale, as sizes (an exact 0 has no
-// place there and is left out).
-void TraceCharts::showEnergy(const QList<QPointF>& signedPoints, bool afresh) {
-    if (afresh) energyExtent_ = Extent{};
-    QList<QPointF> shown;
-    shown.reserve(signedPoints.size());
-    for (const QPointF& p : signedPoints) {
+// Shows the energy points from the given one on, as they are or, on the log scale, as sizes (an exact 0
+// has no place there and is left out).
+void TraceCharts::showEnergy(qsizetype from) {
+    if (from == 0) {
+        energyExtent_ = Extent{};
+        energyShown_.clear();
+    }
+    for (qsizetype k = from; k < energyPoints_.size(); ++k) {
+        const QPointF& p = energyPoints_[k];
         const double y = logScale_ ? std::abs(p.y()) : p.y();
         if (logScale_ && !(y > 0)) continue;
-        shown.append({p.x(), y});
+        energyShown_.append({p.x(), y});
         energyExtent_.take(y);
     }
-    if (afresh)
-        energy_->replace(shown);
-    else if (!shown.isEmpty())
-        energy_->append(shown);
+    energy_->replace(energyShown_);
 }
 
 void TraceCharts::addOrbits(const std::vector<OrbitSample>& orbits, std::uint64_t generation) {
-    const bool afresh = startAfresh(orbitFeed_, orbits, generation);
-    if (afresh) orbitExtent_ = driftExtent_ = periodExtent_ = Extent{};
-    QList<QPointF> minDrift, maxDrift, period;
+    if (startAfresh(orbitFeed_, orbits, generation)) {
+        orbitExtent_ = driftExtent_ = periodExtent_ = Extent{};
+        minDriftPoints_.clear();
+        maxDriftPoints_.clear();
+        periodPoints_.clear();
+    }
     for (; orbitFeed_.next < orbits.size(); orbitFeed_.next += orbitFeed_.step) {
         const OrbitSample& o = orbits[orbitFeed_.next];
-        minDrift.append({o.orbit, o.minDriftKm});
-        maxDrift.append({o.orbit, o.maxDriftKm});
-        period.append({o.orbit, o.periodDays});
+        minDriftPoints_.append({o.orbit, o.minDriftKm});
+        maxDriftPoints_.append({o.orbit, o.maxDriftKm});
+        periodPoints_.append({o.orbit, o.periodDays});
         orbitExtent_.take(o.orbit);
         driftExtent_.take(o.minDriftKm);
         driftExtent_.take(o.maxDriftKm);
         periodExtent_.take(o.periodDays);
     }
-    for (auto [series, points] :
-         {std::pair{minDrift_, &minDrift}, {maxDrift_, &maxDrift}, {period_, &period}}) {
-        if (afresh)
-            series->replace(*points);
-        else if (!points->isEmpty())
-            series->append(*points);
-    }
+    minDrift_->replace(minDriftPoints_);
+    maxDrift_->replace(maxDriftPoints_);
+    period_->replace(periodPoints_);
 }
 
 void TraceCharts::setLogScale(bool on) {
@@ -191,7 +185,7 @@ void TraceCharts::setLogScale(bool on) {
     chart->addAxis(to, Qt::AlignLeft);
     energy_->attachAxis(to);
     energy_->setName(on ? tr("|Relative energy error|") : tr("Relative energy error"));
-    showEnergy(energyPoints_, true);
+    showEnergy(0);
     views_[1]->clearZoom();
     fitAxes();
 }

@@ -57,7 +57,7 @@ class TraceCharts : public QWidget {
 
     void addSamples(const std::vector<tracking::TraceSample>& samples, std::uint64_t generation);
     void addOrbits(const std::vector<tracking::OrbitSample>& orbits, std::uint64_t generation);
-    void showEnergy(const QList<QPointF>& signedPoints, bool afresh);
+    void showEnergy(qsizetype from);
     void fitAxes();
 
     std::array<ZoomChartView*, 3> views_{};
@@ -66,7 +66,10 @@ class TraceCharts : public QWidget {
     QLogValueAxis* energyLog_;
     bool logScale_ = false;
     Feed sampleFeed_, orbitFeed_;
-    QList<QPointF> energyPoints_;  // signed, as shown
+    // The points shown; a series is handed its whole list at once (point by point, a chart redoes its
+    // geometry for every point).
+    QList<QPointF> distancePoints_, energyPoints_, energyShown_, minDriftPoints_, maxDriftPoints_,
+        periodPoints_;
     Extent time_, distanceExtent_, energyExtent_, orbitExtent_, driftExtent_, periodExtent_;
 };
 

@@ -1,5 +1,6 @@
 #include "qt/zoom_chart_view.h"
 
+#include <QElapsedTimer>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -19,6 +20,19 @@ void ZoomChartView::wheelEvent(QWheelEvent* event) {
     chart()->zoom(std::pow(kZoomPerNotch, notches));
     zoomed_ = true;
     event->accept();
+}
+
+}  // namespace zephra::qt
+
+namespace zephra::qt {
+
+bool ZoomChartView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::Paint) return QChartView::viewportEvent(event);
+    QElapsedTimer timer;
+    timer.start();
+    const bool handled = QChartView::viewportEvent(event);
+    lastPaintMs_ = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    return handled;
 }
 
 }  // namespace zephra::qt

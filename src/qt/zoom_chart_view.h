@@ -12,12 +12,16 @@ class ZoomChartView : public QChartView {
 
     bool zoomed() const { return zoomed_; }
     void clearZoom() { zoomed_ = false; }
+    // Milliseconds the last paint of the chart took.
+    double lastPaintMs() const { return lastPaintMs_; }
 
   protected:
     void wheelEvent(QWheelEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
   private:
     bool zoomed_ = false;
+    double lastPaintMs_ = 0;
 };
 
 }  // namespace zephra::qt
