@@ -82,9 +82,9 @@ TraceCharts::TraceCharts(QWidget* parent) : QWidget(parent) {
     QChart* energyChart = addChart(1, tr("Energy of the pair against its start"));
     energy_ = lineSeries(energyChart, tr("Relative energy error"));
     energyTime_ = valueAxis(tr("Elapsed time (days)"), "%.6g");
-    energyLinear_ = valueAxis(tr("(E - E\u2080) / |E\u2080| (no unit)"), "%.3g");
+    energyLinear_ = valueAxis(tr("(E - E\u2080) / |E\u2080|"), "%.3g");
     energyLog_ = new QLogValueAxis;
-    energyLog_->setTitleText(tr("|E - E\u2080| / |E\u2080| (no unit, log scale)"));
+    energyLog_->setTitleText(tr("|E - E\u2080| / |E\u2080|"));
     energyLog_->setLabelFormat(QStringLiteral("%.0e"));
     attach(energyChart, energyTime_, Qt::AlignBottom, {energy_});
     attach(energyChart, energyLinear_, Qt::AlignLeft, {energy_});
@@ -94,7 +94,7 @@ TraceCharts::TraceCharts(QWidget* parent) : QWidget(parent) {
     maxDrift_ = lineSeries(orbitChart, tr("LapMax drift"), true);
     period_ = lineSeries(orbitChart, tr("Period"), true);
     orbitNo_ = valueAxis(tr("Orbit"), "%g");
-    driftKm_ = valueAxis(tr("Drift per orbit (km)"), "%.6g");
+    driftKm_ = valueAxis(tr("Drift (km)"), "%.6g");
     periodDays_ = valueAxis(tr("Period (days)"), "%.8g");
     attach(orbitChart, orbitNo_, Qt::AlignBottom, {minDrift_, maxDrift_, period_});
     attach(orbitChart, driftKm_, Qt::AlignLeft, {minDrift_, maxDrift_});
