@@ -48,9 +48,11 @@ std::size_t readChangedTexts(FormOrbit& form) {
 
 // Ticks of a scenario with every panel written; with repaint set, every changed text is also read after
 // every tick, as if the screen were refreshed once per iteration (the window refreshes far less often).
-void runTicks(benchmark::State& state, bool repaint) {
+// The trace recorder is on, as in the window, unless traced is false.
+void runTicks(benchmark::State& state, bool repaint, bool traced = true) {
     zephra::toolkit::HeadlessPlatform platform("/tmp");
     FormOrbit form(platform);
+    form.trace().setEnabled(traced);
     form.CDp[static_cast<int>(state.range(0))].press();
     for (auto _ : state) {
         if (!form.Ti.enabled()) {
@@ -72,5 +74,10 @@ void BM_FullTickReadEveryTick(benchmark::State& state) {
 // 10 Newton, 11 General and Special Relativity, 13 black holes at the finest time scale, 31 gas clouds.
 BENCHMARK(BM_FullTick)->Arg(10)->Arg(11)->Arg(13)->Arg(31);
 BENCHMARK(BM_FullTickReadEveryTick)->Arg(10)->Arg(11);
+// What the trace recorder adds to a tick: the same ticks with it off (0) and on (1), side by side.
+void BM_TickRecorder(benchmark::State& state) {
+    runTicks(state, false, state.range(1) != 0);
+}
+BENCHMARK(BM_TickRecorder)->ArgNames({"scenario", "recorder"})->ArgsProduct({{10, 13}, {0, 1}});
 
 }  // namespace

@@ -80,6 +80,12 @@ const OptionRow kOptions[] = {
          o.folder = v;
          return {};
      }},
+    {"--trace", nullptr, "FILE.csv", false, "write the run's samples and orbits as CSV (see zephra-plot)",
+     [](BatchOptions& o, const std::string& name, const std::string& v) -> std::string {
+         if (v.empty()) return name + " needs a file name";
+         o.traceFile = v;
+         return {};
+     }},
     {"--json", nullptr, nullptr, false, "print the summary as JSON (the only form there is)",
      [](BatchOptions&, const std::string&, const std::string&) { return std::string(); }},
     {"--help", "-h", nullptr, false, "print this text and exit",

@@ -16,6 +16,7 @@ struct BatchOptions {
     double maxIterations = 50000000;   // at most this many ticks when orbits or the end of the run decide
     std::optional<int> timeScale;      // time-scale option 0..17, as if chosen with "User Overide" ticked
     std::string folder = ".";          // where data-drift.txt goes
+    std::string traceFile;             // where the trace CSV goes; empty: no trace is kept
     bool help = false;                 // print the usage and do nothing else
 };
 

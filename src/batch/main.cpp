@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <variant>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "batch/batch_run.h"
 #include "batch/summary_json.h"
 #include "toolkit/headless_platform.h"
+#include "tracking/trace_csv.h"
 #include "ui/form_orbit.h"
 
 namespace {
@@ -51,12 +53,31 @@ int main(int argc, char** argv) {
         return batch::kExitBadInput;
     }
 
+    std::ofstream traceOut;
+    if (!options.traceFile.empty()) {
+        traceOut.open(options.traceFile, std::ios::binary);
+        if (!traceOut) {
+            std::fprintf(stderr, "zephra-batch: --trace %s cannot be written\n", options.traceFile.c_str());
+            return batch::kExitBadInput;
+        }
+    }
+
     // A file-size limit (ulimit -f) then fails the write like a full disk instead of killing the run.
     std::signal(SIGXFSZ, SIG_IGN);
     toolkit::HeadlessPlatform platform(folder.string());
     FormOrbit form(platform);
+    form.trace().setEnabled(traceOut.is_open());
     const batch::RunRecord record = batch::runScenario(form, options);
     std::fputs(batch::summaryJson(form, options, record).c_str(), stdout);
+    if (traceOut.is_open()) {
+        tracking::writeTraceCsv(traceOut, form.trace().samples().items(), form.trace().orbits().items());
+        traceOut.close();
+        if (!traceOut) {
+            std::fprintf(stderr, "zephra-batch: the trace %s was not written in full\n",
+                         options.traceFile.c_str());
+            return batch::kExitRecordsLost;
+        }
+    }
     const tracking::DriftWriter& drift = form.driftWriter();
     if (drift.recordsLost() > 0) {
         std::fprintf(stderr, "zephra-batch: %.0f of %.0f drift records not written to %s (last reason: %s)\n",

@@ -39,6 +39,7 @@ void FormOrbit::Ti_Timer() {
     TikTok();
     DisCalc();
     st.TickStatus = "ok";
+    trace_.afterTick(st);
 }
 
 void FormOrbit::readTickParameters() {

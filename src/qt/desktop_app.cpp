@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 #include <cmath>
 
@@ -21,6 +22,8 @@ DesktopApp::DesktopApp(toolkit::Platform& platform)
         &model_->surface());
     farewellWindow_ = std::make_unique<FormWindow>(model_->Farewell, gate_,
                                                    WindowLook{farewellPicture, {"Picture1"}}, nullptr);
+    chartsWindow_ = std::make_unique<ChartsWindow>(model_->trace());
+    new QShortcut(QKeySequence(Qt::Key_F2), mainWindow_.get(), [this] { chartsWindow_->open(); });
     // Closing either window ends the program, as its "x" buttons do.
     mainWindow_->onClose = [this] { platform_.quit(); };
     farewellWindow_->onClose = [this] { platform_.quit(); };
@@ -56,6 +59,7 @@ void DesktopApp::mirrorNow() {
     sinceMirror_.restart();
     mainWindow_->mirrorChanges();
     farewellWindow_->mirrorChanges();
+    chartsWindow_->follow();
 }
 
 void DesktopApp::mirrorWhenFrameDue() {

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "qt/charts_window.h"
 #include "qt/event_gate.h"
 #include "qt/form_window.h"
 #include "qt/timer_drive.h"
@@ -28,6 +29,8 @@ class DesktopApp {
     FormOrbit& model() { return *model_; }
     FormWindow& mainWindow() { return *mainWindow_; }
     FormWindow& farewellWindow() { return *farewellWindow_; }
+    // The charts of the run (F2 on the main window), following it at the screen's pace while open.
+    ChartsWindow& chartsWindow() { return *chartsWindow_; }
     TimerDrive& runTimer() { return *runTimer_; }
 
   private:
@@ -40,6 +43,7 @@ class DesktopApp {
     EventGate gate_;
     std::unique_ptr<FormWindow> mainWindow_;
     std::unique_ptr<FormWindow> farewellWindow_;
+    std::unique_ptr<ChartsWindow> chartsWindow_;
     std::unique_ptr<TimerDrive> runTimer_, blinkTimer_, startTimer_;
     int frameMs_ = 16;
     QElapsedTimer sinceMirror_;

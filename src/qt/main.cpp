@@ -3,13 +3,36 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <cstdio>
 
 #include "qt/artwork.h"
 #include "qt/desktop_app.h"
 #include "qt/qt_platform.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zephra [--charts]\n"
+    "  --charts    open the charts window (F2) at start-up\n"
+    "  --help, -h  print this text and exit\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // Qt has taken its own options (-platform and the like); what is left is the program's.
+    bool charts = false;
+    for (const QString& arg : QApplication::arguments().mid(1)) {
+        if (arg == QLatin1String("--charts")) {
+            charts = true;
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else {
+            std::fprintf(stderr, "zephra: unknown option %s\n%s", qPrintable(arg), kUsage);
+            return 2;
+        }
+    }
     // The windows carry no title text; the window system still names them after the program (task bar).
     QApplication::setApplicationName(QStringLiteral("Zephra"));
     // The menu entry this window belongs to (its icon and name in docks and on Wayland), and the same icon.
@@ -19,5 +42,6 @@ int main(int argc, char** argv) {
     zephra::qt::DesktopApp app(platform);
     platform.setDialogParent(&app.mainWindow());
     app.show();
+    if (charts) app.chartsWindow().open();
     return QApplication::exec();
 }

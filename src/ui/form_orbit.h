@@ -10,6 +10,7 @@
 #include "toolkit/platform.h"
 #include "toolkit/surface.h"
 #include "tracking/drift_writer.h"
+#include "tracking/trace_recorder.h"
 #include "ui/form_farewell.h"
 
 namespace zephra {
@@ -38,6 +39,9 @@ class FormOrbit : public toolkit::Form {
     toolkit::Platform& platform() { return platform_; }
     // How the drift file has fared: records written and lost, the last failure.
     const tracking::DriftWriter& driftWriter() const { return driftWriter_; }
+    // The run's samples and orbits for the charts and the trace file (on from the start).
+    tracking::TraceRecorder& trace() { return trace_; }
+    const tracking::TraceRecorder& trace() const { return trace_; }
     toolkit::Surface& surface() { return surface_; }
     const toolkit::Surface& surface() const { return surface_; }
     // Drawing-area size in twips, as the handlers that need the window's own size read it.
@@ -274,6 +278,7 @@ class FormOrbit : public toolkit::Form {
     void stopRun(const std::string& notice);
     // -- tracking --
     tracking::DriftWriter driftWriter_;
+    tracking::TraceRecorder trace_;
     // -- display --
     // Sets the run timer's interval from the box TXt. Text that is not a whole number of 1..2147483647 ms
     // is refused: the box gets the last accepted interval back and LaChirp(1) says why.

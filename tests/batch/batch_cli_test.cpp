@@ -5,10 +5,16 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <variant>
+
+#include "toolkit/headless_platform.h"
+#include "tracking/trace_csv.h"
+#include "ui/form_orbit.h"
 
 namespace {
 
@@ -81,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, BadOptions,
                                            "--scenario 10 --scenario 11",
                                            "--scenario 10 --out /tmp --folder /tmp",
                                            "--scenario 10 --iterations 5 --max-iterations 9",
-                                           "--scenario 10 --out /no/such/zephra/folder"));
+                                           "--scenario 10 --out /no/such/zephra/folder",
+                                           "--scenario 10 --trace /no/such/zephra/folder/t.csv"));
 
 TEST(BatchHelp, PrintsTheUsageWithItsExitStatuses) {
     for (const char* option : {"--help", "-h", "--scenario 10 --help"}) {
@@ -151,3 +158,26 @@ TEST_F(BatchFolder, LostDriftRecordsAreReportedAndFailTheRun) {
 }
 
 }  // namespace
+
+TEST_F(BatchFolder, TraceFileHoldsTheWindowsTraceBitForBit) {
+    const std::filesystem::path csv = folder / "earth.csv";
+    const Outcome outcome =
+        runBatch("--scenario 10 --orbits 1 --out " + folder.string() + " --trace " + csv.string());
+    ASSERT_EQ(outcome.status, 0) << outcome.errors;
+    std::ifstream in(csv, std::ios::binary);
+    const auto read = zephra::tracking::readTraceCsv(in);
+    ASSERT_TRUE(std::holds_alternative<zephra::tracking::Trace>(read)) << std::get<std::string>(read);
+    const auto& trace = std::get<zephra::tracking::Trace>(read);
+
+    // The window's model, run for the same ticks.
+    zephra::toolkit::HeadlessPlatform platform(folder.string());
+    zephra::FormOrbit form(platform);
+    form.CDp[10].press();
+    while (form.st.Laps < 1) form.Ti_Timer();
+    const auto& samples = form.trace().samples().items();
+    const auto& orbits = form.trace().orbits().items();
+    ASSERT_EQ(trace.samples.size(), samples.size());
+    ASSERT_EQ(trace.orbits.size(), 1u);
+    EXPECT_EQ(std::memcmp(trace.samples.data(), samples.data(), samples.size() * sizeof samples[0]), 0);
+    EXPECT_EQ(std::memcmp(trace.orbits.data(), orbits.data(), sizeof orbits[0]), 0);
+}

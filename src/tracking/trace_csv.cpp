@@ -1,0 +1,139 @@
+#include "tracking/trace_csv.h"
+
+#include <array>
+#include <charconv>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+namespace zephra::tracking {
+
+namespace {
+
+template <typename Row>
+struct Column {
+    const char* name;
+    double Row::*field;
+};
+
+// Both kinds start with the elapsed days; the columns after it, tick fields first.
+constexpr std::array<Column<TraceSample>, 6> kTickColumns{{{"distance_km", &TraceSample::distanceKm},
+                                                           {"speed1_c", &TraceSample::speed1},
+                                                           {"speed2_c", &TraceSample::speed2},
+                                                           {"energy_error", &TraceSample::energyError},
+                                                           {"move_err1_pct", &TraceSample::moveErr1Pct},
+                                                           {"move_err2_pct", &TraceSample::moveErr2Pct}}};
+constexpr std::array<Column<OrbitSample>, 6> kOrbitColumns{{{"orbit", &OrbitSample::orbit},
+                                                            {"lap_min_km", &OrbitSample::lapMinKm},
+                                                            {"lap_max_km", &OrbitSample::lapMaxKm},
+                                                            {"min_drift_km", &OrbitSample::minDriftKm},
+                                                            {"max_drift_km", &OrbitSample::maxDriftKm},
+                                                            {"period_days", &OrbitSample::periodDays}}};
+constexpr std::size_t kFieldCount = 2 + kTickColumns.size() + kOrbitColumns.size();
+
+void putNumber(std::ostream& out, double value) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    out.write(text, written.ptr - text);
+}
+
+template <typename Row, std::size_t N>
+void putFields(std::ostream& out, const Row& row, const std::array<Column<Row>, N>& columns) {
+    for (const Column<Row>& c : columns) {
+        out << ',';
+        putNumber(out, row.*c.field);
+    }
+}
+
+void putEmpty(std::ostream& out, std::size_t count) {
+    for (std::size_t k = 0; k < count; ++k) out << ',';
+}
+
+std::optional<double> numberOf(std::string_view text) {
+    double value = 0;
+    const auto read = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || read.ec != std::errc() || read.ptr != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// Fills the columns from fields[first...], or names the field that is not a number.
+template <typename Row, std::size_t N>
+std::string getFields(Row& row, const std::array<Column<Row>, N>& columns,
+                      const std::vector<std::string_view>& fields, std::size_t first) {
+    for (std::size_t k = 0; k < N; ++k) {
+        const std::optional<double> value = numberOf(fields[first + k]);
+        if (!value) return std::string(columns[k].name) + " is not a number";
+        row.*columns[k].field = *value;
+    }
+    return {};
+}
+
+std::vector<std::string_view> split(std::string_view line) {
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = line.find(',', start);
+        fields.push_back(line.substr(start, comma - start));
+        if (comma == std::string_view::npos) return fields;
+        start = comma + 1;
+    }
+}
+
+}  // namespace
+
+std::string traceCsvHeader() {
+    std::string header = "row,days";
+    for (const auto& c : kTickColumns) header += std::string(",") + c.name;
+    for (const auto& c : kOrbitColumns) header += std::string(",") + c.name;
+    return header;
+}
+
+void writeTraceCsv(std::ostream& out, const std::vector<TraceSample>& samples,
+                   const std::vector<OrbitSample>& orbits) {
+    out << traceCsvHeader() << '\n';
+    for (const TraceSample& s : samples) {
+        out << "tick,";
+        putNumber(out, s.days);
+        putFields(out, s, kTickColumns);
+        putEmpty(out, kOrbitColumns.size());
+        out << '\n';
+    }
+    for (const OrbitSample& o : orbits) {
+        out << "orbit,";
+        putNumber(out, o.days);
+        putEmpty(out, kTickColumns.size());
+        putFields(out, o, kOrbitColumns);
+        out << '\n';
+    }
+}
+
+std::variant<Trace, std::string> readTraceCsv(std::istream& in) {
+    std::string line;
+    if (!std::getline(in, line) || line != traceCsvHeader()) return "line 1: not a Zephra trace header";
+    Trace trace;
+    for (int lineNo = 2; std::getline(in, line); ++lineNo) {
+        const auto refuse = [lineNo](const std::string& why) {
+            return "line " + std::to_string(lineNo) + ": " + why;
+        };
+        const std::vector<std::string_view> fields = split(line);
+        if (fields.size() != kFieldCount) return refuse(std::to_string(kFieldCount) + " fields expected");
+        const std::optional<double> days = numberOf(fields[1]);
+        if (!days) return refuse("days is not a number");
+        std::string problem;
+        if (fields[0] == "tick") {
+            TraceSample& s = trace.samples.emplace_back();
+            s.days = *days;
+            problem = getFields(s, kTickColumns, fields, 2);
+        } else if (fields[0] == "orbit") {
+            OrbitSample& o = trace.orbits.emplace_back();
+            o.days = *days;
+            problem = getFields(o, kOrbitColumns, fields, 2 + kTickColumns.size());
+        } else {
+            problem = "a row is \"tick\" or \"orbit\"";
+        }
+        if (!problem.empty()) return refuse(problem);
+    }
+    return trace;
+}
+
+}  // namespace zephra::tracking

@@ -1,0 +1,30 @@
+#pragma once
+
+// The trace as a CSV file: one header line, then one row per tick sample ("tick") and one per orbit
+// ("orbit"), the columns of the other kind left empty. Numbers are written in their shortest form that
+// reads back to the same double, so a trace read back is the trace written.
+
+#include <iosfwd>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "tracking/trace_recorder.h"
+
+namespace zephra::tracking {
+
+struct Trace {
+    std::vector<TraceSample> samples;
+    std::vector<OrbitSample> orbits;
+};
+
+// The header line, without its line end.
+std::string traceCsvHeader();
+
+void writeTraceCsv(std::ostream& out, const std::vector<TraceSample>& samples,
+                   const std::vector<OrbitSample>& orbits);
+
+// The trace, or the first line that is not a trace row and why.
+std::variant<Trace, std::string> readTraceCsv(std::istream& in);
+
+}  // namespace zephra::tracking
