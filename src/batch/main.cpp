@@ -56,6 +56,10 @@ int main(int argc, char** argv) {
     toolkit::HeadlessPlatform platform(folder.string());
     FormOrbit form(platform);
     const batch::RunRecord record = batch::runScenario(form, options);
+    if (!record.refused.empty()) {
+        std::fprintf(stderr, "zephra-batch: %s\n", record.refused.c_str());
+        return batch::kExitBadInput;
+    }
     std::fputs(batch::summaryJson(form, options, record).c_str(), stdout);
     const tracking::DriftWriter& drift = form.driftWriter();
     if (drift.recordsLost() > 0) {
