@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Zephra needs to build, test and run, when any of them is missing.
-# Extra package names given as arguments are installed too (clang for the fuzzers).
+# Extra package names given as arguments are installed too (clang for the fuzzers). python3, GNU Parallel,
+# Slurm and munge run and test zephra-sweep.
 set -euo pipefail
 packages=(g++ cmake ninja-build make qt6-base-dev libgl1-mesa-dev libgtest-dev libbenchmark-dev xvfb xauth
-          fonts-dejavu-core fonts-noto-mono "$@")
+          fonts-dejavu-core fonts-noto-mono python3 parallel slurm-wlm munge "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
