@@ -46,9 +46,11 @@ collect() {
     [ "$status" -eq 1 ] || fail "collect of $1 exited $status: $(cat "$1.collect")"
 }
 
-# The table: 12 runs, the 4 with a negative speed of gravity failed with zephra-batch's reason.
+# The table: 12 runs sorted by their settings, the 4 with a negative speed of gravity failed with
+# zephra-batch's reason.
 check_table() {
     [ "$(wc -l <"$1.csv")" -eq 13 ] || fail "$1.csv does not hold 12 runs: $(cat "$1.csv")"
+    [ "$(sed -n 2p "$1.csv" | cut -d, -f1-4)" = "0005,1,-1,1.95" ] || fail "$1.csv is not sorted by speed"
     [ "$(grep -c ',ok,' "$1.csv")" -eq 8 ] || fail "$1.csv: not 8 runs ok: $(cat "$1.csv")"
     [ "$(grep -c '^[0-9]*,[0-9]*,-1,[0-9.]*,failed,' "$1.csv")" -eq 4 ] || fail "$1.csv: the refused runs"
     grep -q 'failed: zephra-batch: --gravity-speed must not be negative: -1' "$1.collect" ||
