@@ -30,21 +30,19 @@ std::optional<double> boxNumber(const std::string& text) {
 
 // Why a number is outside what the control keeps, or empty.
 std::string outOfRange(C control, double v) {
+    const double width = toolkit::Surface::width(), height = toolkit::Surface::height();
+    const auto inWindow = [](double edge) {
+        return "must lie in the window, 0.." + toolkit::numberText(edge);
+    };
     switch (control) {
         case C::GravitySpeed:
             return v < 0 ? "must not be negative" : "";
         case C::GravityExponent:
             return v < 0.4 || v > 2.6 ? "must be 0.4..2.6" : "";
         case C::BodyX:  // the editor compares the horizontal position in single precision
-            return v < 0 || static_cast<float>(v) > toolkit::Surface::width()
-                       ? "must lie in the window, 0.." + toolkit::numberText(toolkit::Surface::width()) +
-                             " twips"
-                       : "";
+            return v < 0 || static_cast<float>(v) > width ? inWindow(width) : "";
         case C::BodyY:
-            return v < 0 || v > toolkit::Surface::height()
-                       ? "must lie in the window, 0.." + toolkit::numberText(toolkit::Surface::height()) +
-                             " twips"
-                       : "";
+            return v < 0 || v > height ? inWindow(height) : "";
         default:
             return {};
     }
