@@ -72,7 +72,7 @@ wait_for 30 node_idle || show_logs "the node did not come up"
 
 sweep=$work/slurm
 job=$("$ZEPHRA_SWEEP" slurm "$sweep_file" "$sweep" --submit)
-on_exit+=("scancel $job 2>/dev/null")
+on_exit+=("timeout 10 scancel $job 2>/dev/null")
 queued() { [ -n "$(squeue -h -j "$job" 2>/dev/null)" ]; }
 wait_for 90 eval '! queued' || show_logs "the job array did not finish in 90 s"
 # Submitted again, the sweep has nothing left to run but its refused runs.
