@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Zephra needs to build, test and run, when any of them is missing.
 # Extra package names given as arguments are installed too (clang for the fuzzers, dpkg-dev for the package).
-# (Qt Charts needs the Qt OpenGL development files to be found by CMake: libqt6opengl6-dev.)
+# Qt Charts needs the Qt OpenGL development files to be found by CMake (libqt6opengl6-dev); python3, GNU Parallel,
+# Slurm and munge run and test zephra-sweep.
 set -euo pipefail
 packages=(g++ cmake ninja-build make qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl1-mesa-dev
-          libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-noto-mono desktop-file-utils appstream "$@")
+          libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-noto-mono desktop-file-utils appstream
+          python3 parallel slurm-wlm munge "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

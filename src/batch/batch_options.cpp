@@ -27,6 +27,7 @@ struct OptionRow {
     bool stopRule;      // one of the mutually exclusive ways a run stops
     const char* help;
     Apply apply;
+    bool repeatable = false;  // may be given again (a body option, for another body)
 };
 
 std::string applyCount(std::optional<double>& target, const std::string& name, const std::string& value) {
@@ -47,6 +48,13 @@ std::string applyIndex(Target& target, const std::string& value, int least, int 
     return {};
 }
 
+// An override of a control, checked and kept for after the scenario has loaded.
+template <OverrideControl control>
+std::string overrideRow(BatchOptions& o, const std::string& name, const std::string& v) {
+    return addOverride(o.overrides, control, name, v);
+}
+
+using C = OverrideControl;
 const OptionRow kOptions[] = {
     {"--scenario", nullptr, "N", false, "scenario button 1..33 (required)",
      [](BatchOptions& o, const std::string&, const std::string& v) {
@@ -74,6 +82,31 @@ const OptionRow kOptions[] = {
      [](BatchOptions& o, const std::string&, const std::string& v) {
          return applyIndex(o.timeScale, v, 0, 17, "time scale");
      }},
+    {"--newton", nullptr, "0|1", false, "tick (1) or grey (0) \"Newton's Gravity\"", overrideRow<C::Newton>},
+    {"--special-relativity", nullptr, "0|1", false, "untick or tick \"Special Relativity\"",
+     overrideRow<C::SpecialRelativity>},
+    {"--general-relativity", nullptr, "0|1", false, "untick or tick \"General Relativity\"",
+     overrideRow<C::GeneralRelativity>},
+    {"--dark-cloud", nullptr, "0|1", false, "untick or tick \"Dark Cloud\"", overrideRow<C::DarkCloud>},
+    {"--contact", nullptr, "0|1", false, "untick or tick \"Bounce\" (bodies in contact as solids)",
+     overrideRow<C::Contact>},
+    {"--vessor", nullptr, "0|1", false, "untick or tick \"Tor Varn's Vessor Theory\"",
+     overrideRow<C::Vessor>},
+    {"--gravity-speed", nullptr, "V", false, "speed of gravity, 1 = light speed (a whole 1..10 ticks GR)",
+     overrideRow<C::GravitySpeed>},
+    {"--gravity-exponent", nullptr, "X", false, "distance exponent of g = m/r^X, 0.4..2.6",
+     overrideRow<C::GravityExponent>},
+    {"--dark-friction", nullptr, "F", false, "friction of the dark cloud (needs the cloud ticked)",
+     overrideRow<C::DarkFriction>},
+    {"--body-x", nullptr, "B:TWIPS", false, "body B (0..2): horizontal screen position, as the body editor",
+     overrideRow<C::BodyX>, true},
+    {"--body-y", nullptr, "B:TWIPS", false, "body B: vertical screen position (down from the top)",
+     overrideRow<C::BodyY>, true},
+    {"--body-vx", nullptr, "B:V", false, "body B: horizontal velocity, km per iteration",
+     overrideRow<C::BodyVx>, true},
+    {"--body-vy", nullptr, "B:V", false, "body B: vertical velocity, km per iteration",
+     overrideRow<C::BodyVy>, true},
+    {"--body-mass", nullptr, "B:M", false, "body B: mass in solar masses", overrideRow<C::BodyMass>, true},
     {"--out", "--folder", "DIR", false, "folder for data-drift.txt (default: the current folder)",
      [](BatchOptions& o, const std::string& name, const std::string& v) -> std::string {
          if (v.empty()) return name + " needs a folder";
@@ -86,8 +119,13 @@ const OptionRow kOptions[] = {
          o.traceFile = v;
          return {};
      }},
-    {"--json", nullptr, nullptr, false, "print the summary as JSON (the only form there is)",
+    {"--json", nullptr, nullptr, false, "print the summary as indented JSON (the default)",
      [](BatchOptions&, const std::string&, const std::string&) { return std::string(); }},
+    {"--jsonl", nullptr, nullptr, false, "print the summary as one JSON line",
+     [](BatchOptions& o, const std::string&, const std::string&) {
+         o.jsonLines = true;
+         return std::string();
+     }},
     {"--help", "-h", nullptr, false, "print this text and exit",
      [](BatchOptions& o, const std::string&, const std::string&) {
          o.help = true;
@@ -113,9 +151,12 @@ std::string usageText() {
         left.resize(std::max<std::size_t>(left.size() + 2, 24), ' ');
         text += left + row.help + "\n";
     }
+    text +=
+        "The overrides set the window's controls once the scenario has loaded, as a user would: the ticks,\n"
+        "then the boxes, then the paused body editor. A value the control would not keep is refused.\n";
     char statuses[256];
     std::snprintf(statuses, sizeof statuses,
-                  "exit status: %d done; %d bad command line or unusable --out folder;\n"
+                  "exit status: %d done; %d bad command line, unusable --out folder or override not kept;\n"
                   "             %d the run completed but drift records were lost (see \"drift_file\")\n",
                   kExitDone, kExitBadInput, kExitRecordsLost);
     return text + statuses;
@@ -132,7 +173,7 @@ std::variant<BatchOptions, std::string> parseOptions(const std::vector<std::stri
         const std::string& name = args[k];
         const OptionRow* row = findOption(name);
         if (row == nullptr) return "unknown option " + name;
-        if (std::find(seen.begin(), seen.end(), row) != seen.end())
+        if (!row->repeatable && std::find(seen.begin(), seen.end(), row) != seen.end())
             return std::string(row->name) + " given more than once";
         seen.push_back(row);
         if (row->stopRule) ++stopRules;
@@ -146,6 +187,7 @@ std::variant<BatchOptions, std::string> parseOptions(const std::vector<std::stri
     }
     if (options.scenario == 0) return "--scenario is required";
     if (stopRules > 1) return "choose one of --iterations, --orbits and --until-end";
+    if (given("--json") && given("--jsonl")) return "choose one of --json and --jsonl";
     if (given("--iterations") && given("--max-iterations"))
         return "--max-iterations caps --orbits and --until-end; --iterations already says how many ticks";
     return options;

@@ -7,6 +7,8 @@
 #include <variant>
 #include <vector>
 
+#include "batch/overrides.h"
+
 namespace zephra::batch {
 
 struct BatchOptions {
@@ -15,14 +17,16 @@ struct BatchOptions {
     std::optional<double> orbits;      // stop once this many orbits are complete
     double maxIterations = 50000000;   // at most this many ticks when orbits or the end of the run decide
     std::optional<int> timeScale;      // time-scale option 0..17, as if chosen with "User Overide" ticked
+    std::vector<Override> overrides;   // controls set after the scenario loads, in the order given
     std::string folder = ".";          // where data-drift.txt goes
     std::string traceFile;             // where the trace CSV goes; empty: no trace is kept
+    bool jsonLines = false;            // the summary on one line, to be concatenated with others
     bool help = false;                 // print the usage and do nothing else
 };
 
 // Exit statuses.
 inline constexpr int kExitDone = 0;
-inline constexpr int kExitBadInput = 2;     // a refused command line, or an --out folder that cannot be used
+inline constexpr int kExitBadInput = 2;     // a refused command line or override, or an unusable --out folder
 inline constexpr int kExitRecordsLost = 3;  // the run completed, but drift records did not reach the file
 
 // The usage text, option by option.

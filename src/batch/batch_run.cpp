@@ -13,6 +13,8 @@ RunRecord runScenario(FormOrbit& form, const BatchOptions& options) {
 
     SimState& st = form.st;
     RunRecord record;
+    record.refused = applyOverrides(form, options.overrides);
+    if (!record.refused.empty()) return record;
     const double tickLimit = options.iterations.value_or(options.maxIterations);
     double lapsSeen = st.Laps;
     double lapStartDays = st.LapStartDays, lapStartYears = st.LapStartYears;

@@ -1,9 +1,10 @@
 #pragma once
 
-// One headless run: load the scenario the way the window's button does, then fire the tick as fast as the
-// machine allows until the chosen stop rule, the end of the run or the safety cap.
+// One headless run: load the scenario the way the window's button does, set the overrides, then fire the tick
+// as fast as the machine allows until the chosen stop rule, the end of the run or the safety cap.
 
 #include <optional>
+#include <string>
 
 #include "batch/batch_options.h"
 #include "ui/form_orbit.h"
@@ -16,6 +17,7 @@ struct RunRecord {
     bool capReached = false;  // the iteration cap, not the stop rule or the end of the run, stopped it
     // Length of the last completed orbit, at full precision (the window shows it rounded).
     std::optional<double> lastPeriodDays, lastPeriodYears;
+    std::string refused;  // why the window did not keep an override; then no tick ran
 };
 
 RunRecord runScenario(FormOrbit& form, const BatchOptions& options);

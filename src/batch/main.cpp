@@ -68,6 +68,10 @@ int main(int argc, char** argv) {
     FormOrbit form(platform);
     form.trace().setEnabled(traceOut.is_open());
     const batch::RunRecord record = batch::runScenario(form, options);
+    if (!record.refused.empty()) {
+        std::fprintf(stderr, "zephra-batch: %s\n", record.refused.c_str());
+        return batch::kExitBadInput;
+    }
     std::fputs(batch::summaryJson(form, options, record).c_str(), stdout);
     if (traceOut.is_open()) {
         tracking::writeTraceCsv(traceOut, form.trace().samples().items(), form.trace().orbits().items());

@@ -87,6 +87,31 @@ std::string jsonString(const std::string& text) {
     return out + "\"";
 }
 
+// The overrides as given, by the names of their options: what the run was asked to change.
+std::string overridesJson(const BatchOptions& options) {
+    std::string out = "{";
+    const auto add = [&out](const std::string& key, const std::string& text) {
+        out += (out.size() > 1 ? ", " : "") + jsonString(key) + ": " + jsonString(text);
+    };
+    if (options.timeScale) add("time-scale", std::to_string(*options.timeScale));
+    for (const Override& o : options.overrides) add(o.key(), o.text);
+    return out + "}";
+}
+
+// The same JSON on one line: the layout's line breaks are its only raw ones (strings escape theirs).
+std::string oneLine(const std::string& json) {
+    std::string out;
+    for (std::size_t k = 0; k < json.size(); ++k) {
+        if (json[k] != '\n') {
+            out += json[k];
+            continue;
+        }
+        while (k + 1 < json.size() && json[k + 1] == ' ') ++k;
+        if (!out.empty() && out.back() == ',') out += ' ';
+    }
+    return out + "\n";
+}
+
 // The first half orbit is only kept as the text shown when it was reached.
 std::optional<double> shownNumber(const std::string& text) {
     return text.empty() ? std::nullopt : toolkit::strictNumber(text);
@@ -104,6 +129,7 @@ std::string summaryJson(const FormOrbit& form, const BatchOptions& options, cons
 
     std::string out = "{\n";
     out += field("scenario", jsonNumber(options.scenario));
+    out += field("overrides", overridesJson(options));
     out += field("iterations", jsonNumber(st.Iters));
     out += field("orbits", jsonNumber(st.Laps));
     out += field("elapsed_seconds", jsonNumber(st.ElapsedFrac / 100000 + st.ElapsedSec));
@@ -140,7 +166,8 @@ std::string summaryJson(const FormOrbit& form, const BatchOptions& options, cons
                ", \"Mass\": " + jsonNumber(st.Mass[i]) + ", \"Spin\": " + jsonNumber(st.Spin[i]) + "}" +
                (i + 1 < kPairSlots ? ",\n" : "\n");
     }
-    return out + "  ]\n}\n";
+    out += "  ]\n}\n";
+    return options.jsonLines ? oneLine(out) : out;
 }
 
 }  // namespace zephra::batch

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <variant>
 
 #include "toolkit/headless_platform.h"
@@ -89,6 +90,76 @@ INSTANTIATE_TEST_SUITE_P(Rows, BadOptions,
                                            "--scenario 10 --iterations 5 --max-iterations 9",
                                            "--scenario 10 --out /no/such/zephra/folder",
                                            "--scenario 10 --trace /no/such/zephra/folder/t.csv"));
+
+// Overrides the window would not keep as given, and two it undoes or ignores once they are set: a whole
+// speed of gravity ticks General Relativity again, a friction acts only in the dark cloud.
+INSTANTIATE_TEST_SUITE_P(
+    Overrides, BadOptions,
+    ::testing::Values("--scenario 1 --newton 2", "--scenario 1 --gravity-exponent 3",
+                      "--scenario 1 --gravity-speed -1", "--scenario 1 --gravity-speed 0.1234567890123456",
+                      "--scenario 1 --gravity-speed 2 --gravity-speed 3", "--scenario 1 --body-mass 3:1",
+                      "--scenario 1 --body-mass 1:x", "--scenario 1 --body-x 1:-4",
+                      "--scenario 1 --body-mass 1:2 --body-mass 1:3", "--scenario 1 --json --jsonl",
+                      "--scenario 1 --general-relativity 0 --gravity-speed 3",
+                      "--scenario 10 --dark-friction 0.001"));
+
+// The overrides are the user's own actions on the window: a run with them computes exactly what a window
+// computes when a user clicks the ticks, types into the boxes and edits the paused bodies, whatever the order
+// of the options on the command line.
+TEST_F(BatchFolder, OverridesComputeWhatTheWindowComputesFromTheSameActions) {
+    const Outcome outcome = runBatch(
+        "--scenario 1 --iterations 400 --jsonl --body-vy 1:9.5 --body-mass 2:1.5 --body-x 1:6000 "
+        "--dark-friction 0.0002 --gravity-exponent 2.1 --gravity-speed 2.5 --dark-cloud 1 "
+        "--special-relativity 1 --out " +
+        folder.string());
+    ASSERT_EQ(outcome.status, 0) << outcome.errors;
+    EXPECT_EQ(outcome.output.find('\n'), outcome.output.size() - 1) << "not one line";
+    EXPECT_NE(outcome.output.find("\"overrides\": {\"body-vy:1\": \"9.5\", \"body-mass:2\": \"1.5\", "
+                                  "\"body-x:1\": \"6000\", \"dark-friction\": \"0.0002\", "
+                                  "\"gravity-exponent\": \"2.1\", \"gravity-speed\": \"2.5\", "
+                                  "\"dark-cloud\": \"1\", \"special-relativity\": \"1\"}"),
+              std::string::npos)
+        << outcome.output;
+
+    zephra::toolkit::HeadlessPlatform platform(folder.string());
+    zephra::FormOrbit form(platform);
+    const auto typeAndLeave = [&form](zephra::TextBox& box, const char* text) {
+        box.setFocus();
+        box.setText(text);
+        form.setFocus(form.Command5);
+    };
+    form.CDp[1].press();
+    form.Cosmos[1].click();
+    form.Cosmos[4].click();
+    typeAndLeave(form.TXGspeed, "2.5");
+    typeAndLeave(form.TXg[2], "2.1");
+    typeAndLeave(form.TXdark, "0.0002");
+    form.Command5.press();
+    for (const auto& [body, box, text] : {std::tuple{"1", 0, "6000"}, {"1", 3, "9.5"}, {"2", 4, "1.5"}}) {
+        typeAndLeave(form.TXTOden, body);
+        form.La[0].click();
+        typeAndLeave(form.TXTp[box], text);
+    }
+    form.Command5.press();
+    for (int k = 0; k < 400 && form.Ti.enabled(); ++k) form.Ti.fire();
+
+    std::size_t at = outcome.output.find("\"bodies\"");
+    for (int b = 0; b <= 2; ++b) {
+        const auto& st = form.st;
+        for (const auto& [key, value] : {std::pair{"PosX", st.PosX[b]},
+                                         {"PosY", st.PosY[b]},
+                                         {"VelX", st.VelX[b]},
+                                         {"VelY", st.VelY[b]},
+                                         {"Mass", st.Mass[b]}}) {
+            at = outcome.output.find(std::string("\"") + key + "\": ", at);
+            ASSERT_NE(at, std::string::npos);
+            EXPECT_EQ(std::strtod(outcome.output.c_str() + at + std::strlen(key) + 4, nullptr), value)
+                << key << " of body " << b;
+        }
+    }
+    EXPECT_EQ(summaryNumber(outcome.output, "iterations"), 400);
+    EXPECT_EQ(summaryNumber(outcome.output, "max_distance_km"), form.st.AllMax);
+}
 
 TEST(BatchHelp, PrintsTheUsageWithItsExitStatuses) {
     for (const char* option : {"--help", "-h", "--scenario 10 --help"}) {
