@@ -3,15 +3,13 @@
 #include <QCloseEvent>
 #include <QPalette>
 
-namespace zephra::qt {
+#include "toolkit/twips.h"
 
-namespace {
-constexpr int kTwipsPerPixel = 15;
-}
+namespace zephra::qt {
 
 FormWindow::FormWindow(toolkit::Form& form, EventGate& gate, WindowLook look, const toolkit::Surface* surface)
     : form_(form) {
-    setFixedSize(form.clientWidth() / kTwipsPerPixel, form.clientHeight() / kTwipsPerPixel);
+    setFixedSize(form.clientWidth() / toolkit::kTwipsPerPixel, form.clientHeight() / toolkit::kTwipsPerPixel);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);

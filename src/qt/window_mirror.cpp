@@ -15,6 +15,7 @@
 #include "qt/painted_controls.h"
 #include "qt/qt_text.h"
 #include "qt/widget_style.h"
+#include "toolkit/twips.h"
 
 namespace zephra::qt {
 
@@ -23,10 +24,8 @@ using toolkit::ControlKind;
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
 int pixels(int twips) {
-    return twips / kTwipsPerPixel;
+    return twips / toolkit::kTwipsPerPixel;
 }
 
 Qt::Alignment toQtAlignment(toolkit::Alignment a) {

@@ -66,34 +66,23 @@ constexpr PresetRow kPresets[] = {
     {32, 2, 17, kCloud2, kCloud2, 5000, 5000, -128520, 143880, 4608, 4608, 0, 0, 0, 0, 2986.1419014, "000110", "", "bdhmn", "7"},
     {33, 2, 17, 5e-31, 5e-31, 5000, 5000, -176520, 191880, 4608, 4608, 0, 0, 0, 0, 2986.1419014, "000110", "", "bdhmn", "7"},
 };
-// clang-format on
 
 // The descriptions, lines separated by carriage returns; {file} stands for the drift file's full path.
 const char* const kDescriptions[] = {
     "",
-    "A binary pair of white dwarfs; each the mass of 2 suns.\rNote how General Relativity causes a gravity "
-    "delay, "
-    "which results in a visible difference between the gravity origin (orbit-line) and the center of each "
-    "star "
-    "(position). The out-spiral is also clear on this scale.",
+    "A binary pair of white dwarfs; each the mass of 2 suns.\rNote how General Relativity causes a gravity delay, which results in a visible difference between the gravity origin (orbit-line) and the center of each star (position). The out-spiral is also clear on this scale.",
     "Alpha Centauri binary with General Relativity.",
     "Jupiter + Newton. ",
     "Jupiter + Einstein's General Relativity. ",
     "Mercury + Special Relativity. ",
     "Moon and Earth according to Newton. \rAt highly exact measurement. ",
     "Moon and Earth according to Newton.",
-    "Moon and Earth with General Relativity. \rSee the file: {file} for complete data.\rThe moon would drift "
-    "away at about 400m per orbit if gravity traveled at the velocity of light.",
+    "Moon and Earth with General Relativity. \rSee the file: {file} for complete data.\rThe moon would drift away at about 400m per orbit if gravity traveled at the velocity of light.",
     "Moon and Earth with Special Relativity. \rSee the file: {file} for complete data.",
     "Earth: Orbit around Sun of combined Earth-Moon barycenter.\rAccording to Newton in 6 minutes",
-    "Earth: Combined Earth-Moon barycenter orbit around Sun according to Einstein's formulae applied from "
-    "both "
-    "General and Special Relativity.",
+    "Earth: Combined Earth-Moon barycenter orbit around Sun according to Einstein's formulae applied from both General and Special Relativity.",
     "Earth: Combined Earth-Moon barycenter orbit around Sun with Special Relativity.",
-    "Contrary to LIGO claims, with gravity moving at the velocity of light, binary orbits spiral outwards. "
-    "This "
-    "scenario shows what the LIGO gw150914 binary black-hole theoretical data should look like when effected "
-    "geometrically by gravity traveling at the velocity of light.",
+    "Contrary to LIGO claims, with gravity moving at the velocity of light, binary orbits spiral outwards. This scenario shows what the LIGO gw150914 binary black-hole theoretical data should look like when effected geometrically by gravity traveling at the velocity of light.",
     "Jupiter + Special Relativity. ",
     "Satellite 'Daedalus' approaches the Sun.",
     "Mars with Newton.",
@@ -101,32 +90,21 @@ const char* const kDescriptions[] = {
     "Mercury + Newton. ",
     "Mercury, Special Relativity and General Relativity. ",
     "Mercury and General Relativity. ",
-    "Earth: Combined Earth-Moon barycenter orbit around Sun.\r1 hour process for 1 orbit; to demonstrate "
-    "scale "
-    "accuracy.",
+    "Earth: Combined Earth-Moon barycenter orbit around Sun.\r1 hour process for 1 orbit; to demonstrate scale accuracy.",
     "Venus orbits the Sun according to Newton. \rTime-scale 1: 100 000",
     "Venus orbits the Sun according to General Relativity. \rTime-scale 1: 100 000",
     "Alpha Centauri binary and General Relativity with increased accuracy.",
-    "Pseudo-Alpha Centauri binary with applied equations from Relativity, starting 100x closer than in "
-    "reality "
-    "(inside the orbit of Mercury apart).",
-    "Pseudo-Alpha Centauri binary with Relativity, starting 100x closer than in reality, but with less "
-    "eccentricity.",
+    "Pseudo-Alpha Centauri binary with applied equations from Relativity, starting 100x closer than in reality (inside the orbit of Mercury apart).",
+    "Pseudo-Alpha Centauri binary with Relativity, starting 100x closer than in reality, but with less eccentricity.",
     "Pseudo-Jupiter + Einstein's General Relativity. \rStarting at Earth's orbit for good measure.",
-    "Earth: Combined Earth-Moon barycenter orbit around Sun.\r10 hour process for 1 orbit; to demonstrate "
-    "scale "
-    "accuracy.",
+    "Earth: Combined Earth-Moon barycenter orbit around Sun.\r10 hour process for 1 orbit; to demonstrate scale accuracy.",
     "Alpha Centauri binary with Newton.",
     "Alpha Centauri binary with Special Relativity.",
-    "Vessor Theory's Critical Density - static Universe:\r2 gas clouds each 1 ton. Density = 5*10^-17 "
-    "kg/km^3. "
-    "\rHow long before contact due to gravity? \r(Details in 'Vessor Theory' article)",
-    "Vessor Theory's Critical Density - static Universe:\r2 gas clouds each 1 kg. Density = 5*10^-17 "
-    "kg/km^3. "
-    "\rHow long before contact due to gravity? \r(Details in 'Vessor Theory' article)",
-    "Critical Density test: \r2 stationary gas clouds each 1kg.\rDensity: 2*10^-17 kg/km^3 \rHow long before "
-    "contact due to gravity?",
+    "Vessor Theory's Critical Density - static Universe:\r2 gas clouds each 1 ton. Density = 5*10^-17 kg/km^3. \rHow long before contact due to gravity? \r(Details in 'Vessor Theory' article)",
+    "Vessor Theory's Critical Density - static Universe:\r2 gas clouds each 1 kg. Density = 5*10^-17 kg/km^3. \rHow long before contact due to gravity? \r(Details in 'Vessor Theory' article)",
+    "Critical Density test: \r2 stationary gas clouds each 1kg.\rDensity: 2*10^-17 kg/km^3 \rHow long before contact due to gravity?",
 };
+// clang-format on
 
 class Presets : public ScenarioWindow, public ::testing::WithParamInterface<PresetRow> {};
 
@@ -151,39 +129,38 @@ TEST_P(Presets, LoadEveryFieldOfTheirRecord) {
         description.replace(at, 6, st.DriftFile);
     EXPECT_EQ(form.LaChirp[0].caption(), description);
 
-    EXPECT_EQ(st.Mass[1], p.mass1);
-    EXPECT_EQ(st.Mass[2], p.mass2);
-    EXPECT_EQ(toolkit::leadingNumber(form.TXrad[1].text()), p.radius1);
-    EXPECT_EQ(toolkit::leadingNumber(form.TXrad[2].text()), p.radius2);
-    EXPECT_EQ(st.PosX[1], p.posX1);
-    EXPECT_EQ(st.PosX[2], p.posX2);
-    EXPECT_EQ(st.PosY[1], p.posY1);
-    EXPECT_EQ(st.PosY[2], p.posY2);
-    EXPECT_DOUBLE_EQ(baseVelY(1), p.velY1);
-    EXPECT_DOUBLE_EQ(baseVelY(2), p.velY2);
-    EXPECT_EQ(st.VelX[1], 0);
-    EXPECT_EQ(st.VelX[2], 0);
-    EXPECT_EQ(st.Spin[1], p.turn1 == 0 ? 0 : 6.28318530717958 / p.turn1);
-    EXPECT_EQ(st.Spin[2], p.turn2 == 0 ? 0 : 6.28318530717958 / p.turn2);
+    for (int i : {1, 2}) {
+        const bool one = i == 1;
+        EXPECT_EQ(st.Mass[i], one ? p.mass1 : p.mass2);
+        EXPECT_EQ(toolkit::leadingNumber(form.TXrad[i].text()), one ? p.radius1 : p.radius2);
+        EXPECT_EQ(st.PosX[i], one ? p.posX1 : p.posX2);
+        EXPECT_EQ(st.PosY[i], one ? p.posY1 : p.posY2);
+        EXPECT_DOUBLE_EQ(baseVelY(i), one ? p.velY1 : p.velY2);
+        EXPECT_EQ(st.VelX[i], 0);
+        const double turn = one ? p.turn1 : p.turn2;
+        EXPECT_EQ(st.Spin[i], turn == 0 ? 0 : 6.28318530717958 / turn);
+    }
     EXPECT_EQ(st.GMsun, p.gmSun);
 
     CheckBox* const physics[] = {&form.Cosmos[1], &form.Cosmos[2], &form.Cosmos[3],
                                  &form.Cosmos[4], &form.Cosmos[5], &form.ChDist};
     for (int k = 0; k < 6; ++k) EXPECT_EQ(physics[k]->value(), p.physics[k] - '0') << physics[k]->name();
-    if (*p.gravitySpeed) EXPECT_EQ(form.TXGspeed.text(), p.gravitySpeed);
+    if (*p.gravitySpeed) {
+        EXPECT_EQ(form.TXGspeed.text(), p.gravitySpeed);
+        EXPECT_EQ(form.HSgrav.value(), p.gravitySpeed[0] - '0');  // the speed on its bar
+    }
     const std::string ticked = p.ticked;
-    for (auto [letter, box] : {std::pair{'a', &form.Chalt},
-                               {'b', &form.Chboo},
-                               {'c', &form.CHac},
-                               {'d', &form.Chdetails},
-                               {'h', &form.ChHit},
-                               {'m', &form.ChMinMax},
-                               {'n', &form.ChNum}})
+    const std::pair<char, CheckBox*> boxes[] = {
+        {'a', &form.Chalt}, {'b', &form.Chboo},    {'c', &form.CHac}, {'d', &form.Chdetails},
+        {'h', &form.ChHit}, {'m', &form.ChMinMax}, {'n', &form.ChNum}};
+    for (auto [letter, box] : boxes)
         EXPECT_EQ(box->ticked(), ticked.find(letter) != std::string::npos) << box->name();
     EXPECT_EQ(form.Text3.text(), p.surfacePoints);
     // The density experiments also switch off the end on error and the automatic display.
     EXPECT_EQ(form.Chender.ticked(), !clouds);
-    if (clouds) EXPECT_FALSE(form.Chauto.ticked());
+    EXPECT_FALSE(clouds && form.Chauto.ticked());
+    // Their descriptions stand left, the others centred.
+    EXPECT_EQ(form.LaChirp[0].alignment(), clouds ? toolkit::Alignment::Left : toolkit::Alignment::Center);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllScenarios, Presets, ::testing::ValuesIn(kPresets),
@@ -196,27 +173,14 @@ TEST(Catalogue, HoldsEveryButtonInOrderAndNothingElse) {
 }
 
 TEST_F(ScenarioWindow, PairsStartAtTheirDistances) {
-    struct Row {
-        int scenario;
-        double distance;
-    };
-    for (const Row& r : {Row{6, 406700}, Row{7, 406684}, Row{2, 5360000000}, Row{25, 53600000}}) {
-        load(r.scenario);
-        EXPECT_EQ(form.st.StartDist, r.distance) << r.scenario;
-        EXPECT_EQ(form.st.AllMax, r.distance) << r.scenario;
-        EXPECT_EQ(form.st.PrevLapMin, r.distance) << r.scenario;
+    for (auto [scenario, distance] :
+         {std::pair{7, 406684.0}, {2, 5360000000.0}, {25, 53600000.0}, {6, 406700.0}}) {
+        load(scenario);
+        EXPECT_EQ(form.st.StartDist, distance) << scenario;
+        EXPECT_EQ(form.st.AllMax, distance) << scenario;
+        EXPECT_EQ(form.st.PrevLapMin, distance) << scenario;
     }
-    load(6);
     EXPECT_EQ(form.st.StartDistText, " 406700");
-}
-
-TEST_F(ScenarioWindow, DensityDescriptionsStandLeftTheOthersCentred) {
-    load(31);
-    EXPECT_EQ(form.LaChirp[0].alignment(), toolkit::Alignment::Left);
-    load(30);
-    EXPECT_EQ(form.LaChirp[0].alignment(), toolkit::Alignment::Center);
-    load(13);
-    EXPECT_EQ(form.HSgrav.value(), 1);  // the speed of gravity, 1 c, on its scroll bar
 }
 
 }  // namespace

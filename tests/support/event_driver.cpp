@@ -10,7 +10,6 @@ namespace zephra::testing {
 namespace {
 
 using toolkit::Control;
-using toolkit::ControlKind;
 
 // Texts a user might type, from the sensible to the hostile.
 constexpr const char* kTexts[] = {
@@ -26,10 +25,6 @@ std::uint64_t splitMix(std::uint64_t& state) {
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     return z ^ (z >> 31);
-}
-
-bool finite(double x) {
-    return std::isfinite(x);
 }
 
 }  // namespace
@@ -62,7 +57,7 @@ bool EventDriver::reachable(const Control& control) const {
 void EventDriver::step() {
     // The farewell window's "x" ends the program; a user would start it again.
     if (platform_.quitRequested) return restartProgram();
-    if (!form_->visible()) return actOnFarewell();
+    if (!form_->visible()) return actOnOneOf(form_->Farewell.controls(), 1);
     const std::uint32_t kind = choose_(10);
     if (kind < 4) return runTicks();
     if (kind == 4 && form_->TiF.enabled()) {
@@ -80,14 +75,13 @@ void EventDriver::step() {
             return form_->CDp[n].press();
         }
     }
-    actOnMainWindow();
+    // A few tries to land on something reachable, as a user's mouse would.
+    actOnOneOf(form_->controls(), 8);
 }
 
 void EventDriver::runTicks() {
-    if (!form_->Ti.enabled()) {
-        lastAction_ = "no run";
-        return;
-    }
+    lastAction_ = "no run";
+    if (!form_->Ti.enabled()) return;
     const std::uint32_t n = 1 + choose_(200);
     lastAction_ = std::to_string(n) + " ticks";
     for (std::uint32_t i = 0; i < n && form_->Ti.enabled() && form_->visible() && driftProblem_.empty();
@@ -100,57 +94,28 @@ void EventDriver::runTicks() {
     }
 }
 
-void EventDriver::actOnMainWindow() {
-    const auto& controls = form_->controls();
-    if (controls.empty()) return;
-    // A few tries to land on something reachable, as a user's mouse would.
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        Control& c = *controls[choose_(static_cast<std::uint32_t>(controls.size()))];
-        if (!reachable(c)) continue;
-        return actOn(c);
-    }
+void EventDriver::actOnOneOf(const std::vector<Control*>& controls, int tries) {
     lastAction_ = "missed";
-}
-
-void EventDriver::actOnFarewell() {
-    const auto& controls = form_->Farewell.controls();
-    if (controls.empty()) return;
-    Control& c = *controls[choose_(static_cast<std::uint32_t>(controls.size()))];
-    if (reachable(c)) actOn(c);
+    for (int attempt = 0; attempt < tries && !controls.empty(); ++attempt) {
+        Control& c = *controls[choose_(static_cast<std::uint32_t>(controls.size()))];
+        if (reachable(c)) return actOn(c);
+    }
 }
 
 void EventDriver::actOn(Control& c) {
     lastAction_ = c.name();
     if (c.index() >= 0) lastAction_ += '(' + std::to_string(c.index()) + ')';
-    switch (c.kind()) {
-        case ControlKind::CommandButton:
-            static_cast<toolkit::CommandButton&>(c).press();
-            break;
-        case ControlKind::CheckBox:
-            static_cast<toolkit::CheckBox&>(c).click();
-            break;
-        case ControlKind::OptionButton:
-            static_cast<toolkit::OptionButton&>(c).click();
-            break;
-        case ControlKind::Label:
-            static_cast<toolkit::Label&>(c).click();
-            break;
-        case ControlKind::Image:
-            static_cast<toolkit::Image&>(c).click();
-            break;
-        case ControlKind::HScrollBar: {
-            auto& bar = static_cast<toolkit::HScrollBar&>(c);
-            const auto span = static_cast<std::uint32_t>(bar.max() - bar.min()) + 1;
-            const int v = bar.min() + static_cast<int>(choose_(span == 0 ? 1 : span));
-            lastAction_ += " to " + std::to_string(v);
-            bar.setValue(v);
-            break;
-        }
-        case ControlKind::TextBox:
-            typeInto(static_cast<toolkit::TextBox&>(c));
-            break;
-        default:
-            break;
+    if (auto* button = dynamic_cast<toolkit::CommandButton*>(&c)) return button->press();
+    if (auto* box = dynamic_cast<toolkit::CheckBox*>(&c)) return box->click();
+    if (auto* option = dynamic_cast<toolkit::OptionButton*>(&c)) return option->click();
+    if (auto* label = dynamic_cast<toolkit::Label*>(&c)) return label->click();
+    if (auto* image = dynamic_cast<toolkit::Image*>(&c)) return image->click();
+    if (auto* text = dynamic_cast<toolkit::TextBox*>(&c)) return typeInto(*text);
+    if (auto* bar = dynamic_cast<toolkit::HScrollBar*>(&c)) {
+        const auto span = static_cast<std::uint32_t>(bar->max() - bar->min()) + 1;
+        const int v = bar->min() + static_cast<int>(choose_(span == 0 ? 1 : span));
+        lastAction_ += " to " + std::to_string(v);
+        bar->setValue(v);
     }
 }
 
@@ -173,8 +138,7 @@ std::string EventDriver::randomText() {
     switch (choose_(4)) {
         case 0: {
             const double magnitude = std::pow(10.0, static_cast<double>(choose_(41)) - 20);
-            const double x = (static_cast<double>(choose_(2000001)) / 1000000 - 1) * magnitude;
-            return toolkit::numberText(x);
+            return toolkit::numberText((static_cast<double>(choose_(2000001)) / 1000000 - 1) * magnitude);
         }
         case 1:
             return std::string(1 + choose_(5000), static_cast<char>('0' + choose_(10)));
@@ -188,15 +152,16 @@ std::string EventDriver::brokenInvariant() const {
     const SimState& s = form_->st;
     // A run whose numbers stopped being finite must have stopped itself and said so.
     for (int i = 0; i <= 9; ++i) {
-        const bool ok = finite(s.PosX[i]) && finite(s.PosY[i]) && finite(s.VelX[i]) && finite(s.VelY[i]);
+        const bool ok = std::isfinite(s.PosX[i]) && std::isfinite(s.PosY[i]) && std::isfinite(s.VelX[i]) &&
+                        std::isfinite(s.VelY[i]);
         if (!ok && (form_->Ti.enabled() || form_->LaChirp[1].caption().empty()))
             return "body " + std::to_string(i) + " not finite while the run goes on";
     }
-    if (s.NBodies < 0 || s.NBodies > 9) return "NBodies " + std::to_string(s.NBodies);
-    if (!(s.BufPos >= 0 && s.BufPos <= kHistoryWrap)) return "BufPos " + toolkit::numberText(s.BufPos);
-    if (!(s.DistIdx >= 0 && s.DistIdx <= 16)) return "DistIdx " + toolkit::numberText(s.DistIdx);
-    if (!(s.TimeScaleIdx >= 0 && s.TimeScaleIdx <= 18))
-        return "TimeScaleIdx " + toolkit::numberText(s.TimeScaleIdx);
+    const auto outside = [](double v, double highest) { return !(v >= 0 && v <= highest); };
+    if (outside(s.NBodies, 9)) return "NBodies " + toolkit::numberText(s.NBodies);
+    if (outside(s.BufPos, kHistoryWrap)) return "BufPos " + toolkit::numberText(s.BufPos);
+    if (outside(s.DistIdx, 16)) return "DistIdx " + toolkit::numberText(s.DistIdx);
+    if (outside(s.TimeScaleIdx, 18)) return "TimeScaleIdx " + toolkit::numberText(s.TimeScaleIdx);
     if (form_->Ti.enabled() && form_->Ti.interval() < 0) return "negative run interval";
     return {};
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 #include "toolkit/form.h"
 #include "toolkit/surface.h"
@@ -10,101 +11,86 @@
 namespace zephra::toolkit {
 namespace {
 
+// Two frames of two options each, a check box, two text boxes and a scroll bar;
+// every handler writes its event to a log.
 struct TestForm : Form {
     TestForm() : Form(15360, 11520) {
         add(frameA, "FrameA");
         add(frameB, "FrameB");
         addArray(opts, "Opt", {0, 1, 2, 3});
-        opts[0].setContainer(&frameA);
-        opts[1].setContainer(&frameA);
-        opts[2].setContainer(&frameB);
-        opts[3].setContainer(&frameB);
+        for (int i = 0; i < 4; ++i) {
+            opts[i].setContainer(i < 2 ? &frameA : &frameB);
+            opts[i].onClick = [this, i] { log += "opt" + std::to_string(i) + " "; };
+        }
         add(check, "Check");
         add(boxA, "BoxA");
         add(boxB, "BoxB");
         add(bar, "Bar");
-        for (int i = 0; i < 4; ++i) opts[i].onClick = [this, i] { ++optClicks[i]; };
-        check.onClick = [this] { ++checkClicks; };
-        boxA.onLostFocus = [this] { ++lostA; };
-        boxB.onLostFocus = [this] { ++lostB; };
-        boxA.onChange = [this] { ++changesA; };
-        bar.onChange = [this] { ++barChanges; };
+        check.onClick = [this] { log += "check "; };
+        boxA.onLostFocus = [this] { log += "lostA "; };
+        boxB.onLostFocus = [this] { log += "lostB "; };
+        boxA.onChange = [this] { log += "changeA "; };
+        bar.onChange = [this] { log += "bar "; };
         takeDirty();
     }
+    // The events since the last call.
+    std::string events() { return std::exchange(log, {}); }
+
     Frame frameA, frameB;
     ControlArray<OptionButton, 4> opts;
     CheckBox check;
     TextBox boxA, boxB;
     HScrollBar bar;
-    int optClicks[4] = {};
-    int checkClicks = 0, lostA = 0, lostB = 0, changesA = 0, barChanges = 0;
+    std::string log;
 };
 
-TEST(Controls, CheckBoxRunsClickOnlyOnRealChangeFromCode) {
+TEST(Controls, CheckBoxRunsClickOnRealChangesAndUserClicksTickOrUntick) {
     TestForm f;
-    f.check.setValue(0);
-    EXPECT_EQ(f.checkClicks, 0);
-    f.check.setValue(1);
-    f.check.setValue(1);
-    EXPECT_EQ(f.checkClicks, 1);
-    f.check.setValue(2);
-    EXPECT_EQ(f.checkClicks, 2);
-    EXPECT_EQ(f.check.value(), 2);
-}
-
-TEST(Controls, UserClickTicksGreyedAndUnticksTicked) {
-    TestForm f;
-    f.check.initValue(2);
-    f.check.click();
-    EXPECT_EQ(f.check.value(), 1);
-    f.check.click();
-    EXPECT_EQ(f.check.value(), 0);
-    f.check.click();
-    EXPECT_EQ(f.check.value(), 1);
-    EXPECT_EQ(f.checkClicks, 3);
+    for (int v : {0, 1, 1, 2}) f.check.setValue(v);
+    EXPECT_EQ(f.events(), "check check ");
+    // From greyed a click ticks, then unticks, then ticks.
+    for (int expected : {1, 0, 1}) {
+        f.check.click();
+        EXPECT_EQ(f.check.value(), expected);
+    }
+    EXPECT_EQ(f.events(), "check check check ");
 }
 
 TEST(Controls, OptionGroupsAreTheirContainers) {
     TestForm f;
-    f.opts[0].select();
-    f.opts[2].select();
-    EXPECT_TRUE(f.opts[0].value());
-    EXPECT_TRUE(f.opts[2].value());
-    f.opts[1].select();
+    for (int i : {0, 2, 1, 1}) f.opts[i].select();
+    EXPECT_EQ(f.events(), "opt0 opt2 opt1 ");
     EXPECT_FALSE(f.opts[0].value());
-    EXPECT_TRUE(f.opts[1].value());
     EXPECT_TRUE(f.opts[2].value()) << "another container's group is untouched";
-    f.opts[1].select();  // already selected: no event
-    EXPECT_EQ(f.optClicks[0], 1);
-    EXPECT_EQ(f.optClicks[1], 1);
-    EXPECT_EQ(f.optClicks[2], 1);
     f.opts[1].deselect();
     EXPECT_FALSE(f.opts[1].value());
-    EXPECT_EQ(f.optClicks[1], 1) << "deselecting from code raises no event";
+    EXPECT_EQ(f.events(), "") << "deselecting from code raises no event";
 }
 
 TEST(Controls, TextChangeAndFocusEvents) {
     TestForm f;
     f.boxA.setText("12");
     f.boxA.setText("12");
-    EXPECT_EQ(f.changesA, 1);
-    f.boxA.initText("5");
-    EXPECT_EQ(f.changesA, 1) << "start state raises no event";
-
+    f.boxA.initText("5");  // the start state raises no event
     f.boxA.setFocus();
-    EXPECT_EQ(f.lostA, 0);
     f.boxB.setFocus();
-    EXPECT_EQ(f.lostA, 1);
-    f.boxB.setFocus();
-    EXPECT_EQ(f.lostB, 0) << "focusing the focused box changes nothing";
+    f.boxB.setFocus();  // focusing the focused box changes nothing
     f.setFocus(f.check);
-    EXPECT_EQ(f.lostB, 1);
+    EXPECT_EQ(f.events(), "changeA lostA lostB ");
     EXPECT_EQ(f.focused(), &f.check);
+
+    // A lost-focus handler may take the focus back.
+    f.boxA.onLostFocus = [&f] { f.boxA.setFocus(); };
+    f.boxA.setFocus();
+    f.boxB.setFocus();
+    EXPECT_EQ(f.focused(), &f.boxA);
+    EXPECT_EQ(f.events(), "lostB ");
 }
 
 TEST(Controls, NumbersShownReadAsTheirTextAndRunChangeLikeText) {
     TestForm f;
-    // boxB has no Change handler: the number waits, but whoever reads sees its text.
+    // boxB has no Change handler: the number waits, but whoever reads sees its
+    // text.
     f.boxB.setText(asPattern(2.0 / 3, "0.000"));
     EXPECT_EQ(f.takeDirty().size(), 1u);
     EXPECT_EQ(f.boxB.text(), "0.667");
@@ -114,30 +100,19 @@ TEST(Controls, NumbersShownReadAsTheirTextAndRunChangeLikeText) {
     f.boxB.setCaption(asNumber(-0.0));
     EXPECT_EQ(f.boxB.toolTip(), " 5E+20 kg");
     EXPECT_EQ(f.boxB.caption(), "0");
-    f.boxB.setText(asNumber(1.5));
-    EXPECT_EQ(f.boxB.leadingValue(), 1.5);
     f.boxB.setText("12abc");
-    EXPECT_EQ(f.boxB.leadingValue(), 12);  // the number read follows every change of the text
+    EXPECT_EQ(f.boxB.leadingValue(),
+              12);  // the number read follows every change of the text
     EXPECT_FALSE(f.boxB.strictValue().has_value());
     f.boxB.setText(asPattern(7.25, "0.0"));
     EXPECT_EQ(f.boxB.strictValue(), 7.3);
-    f.boxB.setText("typed");
-    EXPECT_EQ(f.boxB.leadingValue(), 0);
 
-    // boxA has one: its Change runs once for a new text and not for a number that shows the same text.
+    // boxA has one: its Change runs once for a new text and not for a number that
+    // shows the same text.
     f.boxA.setText(asNumber(12));
     f.boxA.setText(asPattern(12.0001, "0"));
-    EXPECT_EQ(f.changesA, 1);
+    EXPECT_EQ(f.events(), "changeA ");
     EXPECT_EQ(f.boxA.text(), "12");
-}
-
-TEST(Controls, LostFocusHandlerMayTakeTheFocusBack) {
-    TestForm f;
-    f.boxA.onLostFocus = [&f] { f.boxA.setFocus(); };
-    f.boxA.setFocus();
-    f.boxB.setFocus();
-    EXPECT_EQ(f.focused(), &f.boxA);
-    EXPECT_EQ(f.lostB, 1);
 }
 
 TEST(Controls, ScrollBarClampsAndReportsChanges) {
@@ -146,10 +121,9 @@ TEST(Controls, ScrollBarClampsAndReportsChanges) {
     f.bar.setValue(25);
     EXPECT_EQ(f.bar.value(), 10);
     f.bar.setValue(40);
-    EXPECT_EQ(f.barChanges, 1);
     f.bar.setMax(4);
     EXPECT_EQ(f.bar.value(), 4);
-    EXPECT_EQ(f.barChanges, 2);
+    EXPECT_EQ(f.events(), "bar bar ");
     f.bar.setValue(-3);
     EXPECT_EQ(f.bar.value(), 0);
 }
@@ -159,14 +133,12 @@ TEST(Controls, DirtyControlsAreReportedOnceAndFramesHideTheirMembers) {
     f.opts[0].setCaption("a");
     f.opts[0].setForeColor(rgb(1, 2, 3));
     f.boxA.setText("x");
-    auto dirty = f.takeDirty();
-    ASSERT_EQ(dirty.size(), 2u);
-    EXPECT_TRUE(f.takeDirty().empty());
+    EXPECT_EQ(f.takeDirty().size(), 2u);
     f.opts[0].setCaption("a");
     EXPECT_FALSE(f.anyDirty()) << "an unchanged value is not a change";
 
-    EXPECT_TRUE(f.opts[0].shown());
     f.frameA.setVisible(false);
+    EXPECT_EQ(f.takeDirty(), std::vector<Control*>{&f.frameA});
     EXPECT_FALSE(f.opts[0].shown());
     EXPECT_TRUE(f.opts[0].visible());
     EXPECT_EQ(f.find("Opt", 3), &f.opts[3]);
@@ -179,12 +151,9 @@ TEST(Surface, PointsInTwipsOutsideAreIgnored) {
     EXPECT_EQ(s.point(150, 300), rgb(9, 8, 7));
     EXPECT_EQ(s.point(165, 300), kBlack);
     const auto g = s.generation();
-    s.setPoint(-1, 5, kWhite);
-    s.setPoint(15360, 5, kWhite);
-    s.setPoint(std::numeric_limits<double>::quiet_NaN(), 5, kWhite);
-    s.setPoint(1e300, 5, kWhite);
+    for (double x : {-1.0, 15360.0, std::numeric_limits<double>::quiet_NaN(), 1e300})
+        s.setPoint(x, 5, kWhite);
     EXPECT_EQ(s.generation(), g);
-    EXPECT_EQ(s.point(-1, 0), -1);
     EXPECT_EQ(s.point(0, 11520), -1);
     s.clear();
     EXPECT_EQ(s.point(150, 300), kBlack);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <random>
 
@@ -18,29 +19,27 @@ TEST(LeadingNumber, TakesTheLeadingNumberOrZero) {
         std::string text;
         double value;
     };
-    const Row rows[] = {
-        {"42", 42},
-        {"  -2.5abc", -2.5},
-        {".5", 0.5},
-        {"1.5e3", 1500},
-        {"1.5E-2x", 0.015},
-        {"7e", 7},
-        {"7e+", 7},
-        {"abc", 0},
-        {"", 0},
-        {"-", 0},
-        {".", 0},
-        {"+3", 3},
-        // beyond a double: the largest finite value of its sign, or a zero
-        {"1e999", std::numeric_limits<double>::max()},
-        {"-0.0001e400x", -std::numeric_limits<double>::max()},
-        {std::string(10000, '9'), std::numeric_limits<double>::max()},
-        {"10000e-330", 0},
-        {"-0." + std::string(400, '0') + "1", 0},
-        {"12 34", 12},
-        {"0.0009555", 0.0009555},
-        {"406700.", 406700},
-    };
+    // Beyond a double: the largest finite value of its sign, or a zero.
+    const Row rows[] = {{"42", 42},
+                        {"  -2.5abc", -2.5},
+                        {".5", 0.5},
+                        {"1.5e3", 1500},
+                        {"1.5E-2x", 0.015},
+                        {"7e", 7},
+                        {"7e+", 7},
+                        {"abc", 0},
+                        {"", 0},
+                        {"-", 0},
+                        {".", 0},
+                        {"+3", 3},
+                        {"1e999", std::numeric_limits<double>::max()},
+                        {"-0.0001e400x", -std::numeric_limits<double>::max()},
+                        {std::string(10000, '9'), std::numeric_limits<double>::max()},
+                        {"10000e-330", 0},
+                        {"-0." + std::string(400, '0') + "1", 0},
+                        {"12 34", 12},
+                        {"0.0009555", 0.0009555},
+                        {"406700.", 406700}};
     for (const Row& row : rows) EXPECT_EQ(leadingNumber(row.text), row.value) << row.text;
 }
 
@@ -56,37 +55,35 @@ TEST(NumberText, FifteenDigitsHalvesUpFixedFrom1EMinus15ToBelow1E15) {
         double value;
         const char* text;
     };
-    const Row rows[] = {
-        {0, "0"},
-        {-0.0, "0"},
-        {1, "1"},
-        {-2.5, "-2.5"},
-        {384400, "384400"},
-        {0.0009555, "0.0009555"},
-        {1.0 / 3, "0.333333333333333"},
-        {2.0 / 3, "0.666666666666667"},
-        {123456789012345, "123456789012345"},
-        {999999999999999, "999999999999999"},
-        {1e15, "1E+15"},
-        {1.5e20, "1.5E+20"},
-        {-1234567890123456789.0, "-1.23456789012346E+18"},
-        {0.1 + 0.2, "0.3"},
-        {1.5e-7, "0.00000015"},
-        {2e-18, "2E-18"},
-        // Halves of the 16th digit go away from zero.
-        {12345678901234.25, "12345678901234.3"},
-        {-12345678901234.25, "-12345678901234.3"},
-        {123456789012344.5, "123456789012345"},
-        // Fixed from 1E-15 on, however many digits; a rounding up to 1E-15 is fixed too.
-        {0.01234567890123456, "0.0123456789012346"},
-        {1.23456789e-10, "0.000000000123456789"},
-        {1e-15, "0.000000000000001"},
-        {9.999999999999999e-16, "0.000000000000001"},
-        {9.99999999999999e-16, "9.99999999999999E-16"},
-        {1e-100, "1E-100"},
-        {5360000000, "5360000000"},
-        {1.98855e30, "1.98855E+30"},
-    };
+    // Halves of the 16th digit go away from zero; fixed from 1E-15 on, however many digits, and so is a
+    // rounding up to 1E-15.
+    const Row rows[] = {{0, "0"},
+                        {-0.0, "0"},
+                        {1, "1"},
+                        {-2.5, "-2.5"},
+                        {384400, "384400"},
+                        {0.0009555, "0.0009555"},
+                        {1.0 / 3, "0.333333333333333"},
+                        {2.0 / 3, "0.666666666666667"},
+                        {123456789012345, "123456789012345"},
+                        {999999999999999, "999999999999999"},
+                        {1e15, "1E+15"},
+                        {1.5e20, "1.5E+20"},
+                        {-1234567890123456789.0, "-1.23456789012346E+18"},
+                        {0.1 + 0.2, "0.3"},
+                        {1.5e-7, "0.00000015"},
+                        {2e-18, "2E-18"},
+                        {12345678901234.25, "12345678901234.3"},
+                        {-12345678901234.25, "-12345678901234.3"},
+                        {123456789012344.5, "123456789012345"},
+                        {0.01234567890123456, "0.0123456789012346"},
+                        {1.23456789e-10, "0.000000000123456789"},
+                        {1e-15, "0.000000000000001"},
+                        {9.999999999999999e-16, "0.000000000000001"},
+                        {9.99999999999999e-16, "9.99999999999999E-16"},
+                        {1e-100, "1E-100"},
+                        {5360000000, "5360000000"},
+                        {1.98855e30, "1.98855E+30"}};
     for (const Row& row : rows) EXPECT_EQ(numberText(row.value), row.text) << row.text;
     EXPECT_EQ(numberText(std::numeric_limits<double>::quiet_NaN()), "NaN");
     // The signed form leads with a blank unless negative.
@@ -98,9 +95,24 @@ TEST(NumberText, FifteenDigitsHalvesUpFixedFrom1EMinus15ToBelow1E15) {
     EXPECT_FALSE(strictNumber("-1.79769313486232E+308").has_value());
 }
 
-// printf's "%.14e" is an exact 15-digit rounding of the binary value, and every number text must agree with
-// it, except where the shortest text that reads back as a normal value has 16 digits ending in 5: that half
-// goes up, as if typed. Both texts must hold the same significant digits and read back as the same double.
+// The digits every number text must hold: printf's exact 15-digit rounding of the binary value, except where
+// the shortest text that reads back as a normal value has 16 digits ending in 5: that half goes up, as if
+// typed.
+std::string referenceText(double x) {
+    char fifteen[64], sixteen[64];
+    std::snprintf(fifteen, sizeof fifteen, "%.14e", x);
+    std::snprintf(sixteen, sizeof sixteen, "%.15e", x);
+    char* const last = std::strchr(sixteen, 'e') - 1;
+    if (std::fabs(x) < std::numeric_limits<double>::min() || std::strtod(fifteen, nullptr) == x ||
+        std::strtod(sixteen, nullptr) != x || *last != '5')
+        return fifteen;
+    // Just past the half, a long double's 15-digit rounding goes up, carries included.
+    static_assert(std::numeric_limits<long double>::digits >= 64);
+    *last = '6';
+    std::snprintf(fifteen, sizeof fifteen, "%.14Le", std::strtold(sixteen, nullptr));
+    return fifteen;
+}
+
 std::string significantDigitsOf(const std::string& text) {
     std::string digits;
     for (char c : text.substr(0, text.find_first_of("eE")))
@@ -109,40 +121,9 @@ std::string significantDigitsOf(const std::string& text) {
     return digits;
 }
 
-std::string expectedText(double x) {
-    char fifteen[64], sixteen[64];
-    std::snprintf(fifteen, sizeof fifteen, "%.14e", x);
-    std::snprintf(sixteen, sizeof sixteen, "%.15e", x);
-    std::string half = sixteen;
-    const std::size_t e = half.find('e');
-    // Subnormal values keep the exact rounding: their shortest digits are too few.
-    if (std::fabs(x) < std::numeric_limits<double>::min() || std::strtod(fifteen, nullptr) == x ||
-        std::strtod(sixteen, nullptr) != x || half[e - 1] != '5')
-        return fifteen;
-    // The first 15 digits of the half, one unit of the 15th added.
-    std::string digits = significantDigitsOf(half.substr(0, e - 1));
-    digits.resize(15, '0');
-    int exponent = std::atoi(half.c_str() + e + 1);
-    int i = 14;
-    for (; i >= 0 && digits[static_cast<std::size_t>(i)] == '9'; --i)
-        digits[static_cast<std::size_t>(i)] = '0';
-    if (i < 0) {
-        digits[0] = '1';
-        ++exponent;
-    } else {
-        ++digits[static_cast<std::size_t>(i)];
-    }
-    std::string text = x < 0 ? "-" : "";
-    text += digits[0];
-    text += '.';
-    text += digits.substr(1);
-    text += 'e';
-    text += std::to_string(exponent);
-    return text;
-}
-
+// Both texts hold the same significant digits and read back as the same double.
 void expectFifteenDigits(double x) {
-    const std::string reference = expectedText(x);
+    const std::string reference = referenceText(x);
     const std::string shown = numberText(x);
     EXPECT_EQ(significantDigitsOf(shown), significantDigitsOf(reference))
         << reference << " shown as " << shown;
@@ -202,8 +183,7 @@ TEST(FormatNumber, PatternsFixDecimalsAndLeadingZeros) {
         {12.5, "  0.0", "  12.5"},
         {1.5, "0 0", "0 2"},
         {1e20, "0", "100000000000000000000"},
-        {0.00000000123456, "0.00000000000000", "0.00000000123456"},
-    };
+        {0.00000000123456, "0.00000000000000", "0.00000000123456"}};
     for (const Row& row : rows)
         EXPECT_EQ(formatNumber(row.value, row.pattern), row.text) << row.value << " " << row.pattern;
 }
@@ -211,14 +191,10 @@ TEST(FormatNumber, PatternsFixDecimalsAndLeadingZeros) {
 TEST(WholeNumbers, IntFloorsAndSixteenBitRoundsHalvesToEven) {
     EXPECT_EQ(intPart(2.7), 2);
     EXPECT_EQ(intPart(-2.2), -3);
-    EXPECT_EQ(toInt16(2.5), 2);
-    EXPECT_EQ(toInt16(3.5), 4);
-    EXPECT_EQ(toInt16(-2.5), -2);
-    EXPECT_EQ(toInt16(-3.5), -4);
-    EXPECT_EQ(toInt16(2.4999), 2);
-    EXPECT_EQ(toInt16(32767.4), 32767);
+    const std::pair<double, int> halves[] = {{2.5, 2},    {3.5, 4},         {-2.5, -2},        {-3.5, -4},
+                                             {2.4999, 2}, {32767.4, 32767}, {-32768.5, -32768}};
+    for (auto [x, whole] : halves) EXPECT_EQ(toInt16(x), whole) << x;
     EXPECT_FALSE(toInt16(32767.5).has_value());
-    EXPECT_EQ(toInt16(-32768.5), -32768);
     EXPECT_FALSE(toInt16(std::nan("")).has_value());
     EXPECT_EQ(clampToInt16(1e9), 32767);
     EXPECT_EQ(clampToInt16(-1e9), -32768);
