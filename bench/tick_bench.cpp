@@ -78,6 +78,11 @@ BENCHMARK(BM_FullTickReadEveryTick)->Arg(10)->Arg(11);
 void BM_TickRecorder(benchmark::State& state) {
     runTicks(state, false, state.range(1) != 0);
 }
-BENCHMARK(BM_TickRecorder)->ArgNames({"scenario", "recorder"})->ArgsProduct({{10, 13}, {0, 1}});
+BENCHMARK(BM_TickRecorder)
+    ->ArgNames({"scenario", "recorder"})
+    ->Args({10, 0})
+    ->Args({10, 1})
+    ->Args({13, 0})
+    ->Args({13, 1});
 
 }  // namespace

@@ -83,7 +83,7 @@ TraceCharts::TraceCharts(QWidget* parent) : QWidget(parent) {
     energy_ = lineSeries(energyChart, tr("Relative energy error"));
     energyTime_ = valueAxis(tr("Elapsed time (days)"), "%.6g");
     energyLinear_ = valueAxis(tr("(E - E\u2080) / |E\u2080|"), "%.3g");
-    energyLog_ = new QLogValueAxis;
+    energyLog_ = new QLogValueAxis(this);  // the widget keeps the axis not in use
     energyLog_->setTitleText(tr("|E - E\u2080| / |E\u2080|"));
     energyLog_->setLabelFormat(QStringLiteral("%.0e"));
     attach(energyChart, energyTime_, Qt::AlignBottom, {energy_});
@@ -182,6 +182,7 @@ void TraceCharts::setLogScale(bool on) {
     QAbstractAxis* to = on ? static_cast<QAbstractAxis*>(energyLog_) : energyLinear_;
     energy_->detachAxis(from);
     chart->removeAxis(from);
+    from->setParent(this);
     chart->addAxis(to, Qt::AlignLeft);
     energy_->attachAxis(to);
     energy_->setName(on ? tr("|Relative energy error|") : tr("Relative energy error"));

@@ -48,6 +48,13 @@ class ChartsWindowTest : public QObject {
         QTRY_COMPARE(pointsOf(views[2]), 1);
         QVERIFY(pointsOf(views[0]) > 1000);
         QVERIFY(pointsOf(views[0]) <= static_cast<int>(qt::TraceCharts::kMostPoints));
+
+        // The log scale shows the error's size: every point but the exact 0 of the first tick.
+        const int energyPoints = pointsOf(views[1]);
+        charts.charts().setLogScale(true);
+        QVERIFY(pointsOf(views[1]) >= energyPoints - 1 && pointsOf(views[1]) > 1000);
+        for (const QPointF& p : static_cast<QXYSeries*>(views[1]->chart()->series().first())->points())
+            QVERIFY(p.y() > 0);
     }
 };
 
