@@ -155,10 +155,12 @@ std::string usageText() {
         "The overrides set the window's controls once the scenario has loaded, as a user would: the ticks,\n"
         "then the boxes, then the paused body editor. A value the control would not keep is refused.\n";
     char statuses[256];
-    std::snprintf(statuses, sizeof statuses,
-                  "exit status: %d done; %d bad command line, unusable --out folder or override not kept;\n"
-                  "             %d the run completed but drift records were lost (see \"drift_file\")\n",
-                  kExitDone, kExitBadInput, kExitRecordsLost);
+    std::snprintf(
+        statuses, sizeof statuses,
+        "exit status: %d done; %d bad command line, unusable --out folder or --trace file, or override not\n"
+        "             kept; %d the run completed but drift records were lost (see \"drift_file\") or\n"
+        "             the --trace file was not written in full\n",
+        kExitDone, kExitBadInput, kExitRecordsLost);
     return text + statuses;
 }
 
