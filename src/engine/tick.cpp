@@ -159,7 +159,8 @@ void FormOrbit::pullOnPair(int i, int j) {
         if (Cosmos[3].ticked()) {
             dy = delayedPull(i, j, r, dx, dy);
         } else {
-            const PullParts pull = pullComponents(gravityStrength(st.GMstep, st.Mass[j], r, st.GExp), dx, r);
+            const double g = work_.Memo.strength(st.GMstep, st.Mass[j], r, st.GExp);
+            const PullParts pull = work_.Memo.components(g, dx, r);
             work_.Ax = pull.x;
             work_.Ay = pull.y;
             TXdelay.setText("0.0");
