@@ -64,14 +64,12 @@ class DeferredText {
         text_ = shownText(number_);
         state_ &= static_cast<std::uint8_t>(~kPending);
     }
+    // The same call passes the very same literal again; a twin literal elsewhere only costs a needless
+    // conversion, never a missed change.
     bool sameNumber(const NumberShown& n) const {
         return std::bit_cast<std::uint64_t>(n.value) == std::bit_cast<std::uint64_t>(number_.value) &&
-               n.style == number_.style && sameLiteral(n.pattern, number_.pattern) &&
-               sameLiteral(n.suffix, number_.suffix) && n.compose == number_.compose;
-    }
-    // Patterns and suffixes are literals: the same call passes the very same characters again.
-    static bool sameLiteral(std::string_view a, std::string_view b) {
-        return (a.data() == b.data() && a.size() == b.size()) || a == b;
+               n.style == number_.style && n.literal.data() == number_.literal.data() &&
+               n.literal.size() == number_.literal.size() && n.compose == number_.compose;
     }
     mutable std::string text_;
     mutable std::uint8_t state_ = 0;
