@@ -214,6 +214,9 @@ void FormOrbit::applyAccelerations() {
 }
 
 void FormOrbit::keepOnScreen(int b) {
+    // Inside the edges, as nearly always, there is nothing to do.
+    if (!(st.ScrX[b] < 2640 || st.ScrX[b] > 12600 || st.ScrY[b] < 0 || st.ScrY[b] > 9000) && st.EndCode != 55)
+        return;
     struct Edge {
         double* coord;
         bool crossed;
