@@ -39,7 +39,7 @@ class DeferredText {
     }
     // Each returns whether the text may have changed.
     bool set(std::string_view text) {
-        if (holds(text)) return false;
+        if (get() == text) return false;
         text_.assign(text);
         state_ = 0;
         return true;
@@ -60,14 +60,6 @@ class DeferredText {
         kLeadingKnown = 4,  // leading_ is the lenient number of the text
         kStrictKnown = 8,   // strict_ is the strict number of the text
     };
-    // The texts the tick writes are a few characters long: a plain loop beats a call of memcmp.
-    bool holds(std::string_view text) const {
-        const std::string& now = get();
-        if (now.size() != text.size()) return false;
-        for (std::size_t k = 0; k < text.size(); ++k)
-            if (now[k] != text[k]) return false;
-        return true;
-    }
     void render() const {
         text_ = shownText(number_);
         state_ &= static_cast<std::uint8_t>(~kPending);
