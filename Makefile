@@ -31,6 +31,8 @@ bench: deps
 	build/bench/bench/zephra_window_bench
 	@bash -c 'TIMEFORMAT="zephra-batch, one Earth year of scenario 10 from start-up: %R s wall"; \
 	  time build/bench/zephra-batch --scenario 10 --orbits 1 --out /tmp > /dev/null'
+	@for s in 10 21; do printf 'zephra-batch scenario %s, 2000000 ticks: ' $$s; \
+	  build/bench/zephra-batch --scenario $$s --iterations 2000000 --out /tmp | grep -o '"iterations_per_second": [0-9.]*'; done
 
 install: deps build/release/build.ninja
 	cmake --build build/release -j $(JOBS)

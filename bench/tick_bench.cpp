@@ -1,7 +1,9 @@
 // The tick as the window runs it, against a bare two-body kernel of the same arithmetic as the floor.
 
 #include <benchmark/benchmark.h>
+#include <time.h>
 
+#include <chrono>
 #include <cmath>
 
 #include "toolkit/headless_platform.h"
@@ -12,11 +14,11 @@ namespace {
 using zephra::FormOrbit;
 
 // Position-first step, pull at the new positions, velocity update: the least a tick can do.
-void BM_BareKernel(benchmark::State& state) {
+struct BareKernel {
     double px[2] = {0, 152093495}, py[2] = {4608, 4608}, vx[2] = {0, 0},
            vy[2] = {1.3e-8 * 1e7, -0.00439386589 * 1e7};
     const double gm[2] = {2986.1419014 * 1e14, 2986.1419014 * 1e14 * 3.0402e-6};
-    for (auto _ : state) {
+    void step() {
         for (int i = 0; i < 2; ++i) {
             px[i] += vx[i];
             py[i] += vy[i];
@@ -31,9 +33,56 @@ void BM_BareKernel(benchmark::State& state) {
         benchmark::DoNotOptimize(vx);
         benchmark::DoNotOptimize(vy);
     }
+};
+
+void BM_BareKernel(benchmark::State& state) {
+    BareKernel kernel;
+    for (auto _ : state) kernel.step();
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_BareKernel);
+
+// The processor time of this thread: on a shared machine, time spent waiting for a core is not the tick's.
+struct ThreadClock {
+    using duration = std::chrono::nanoseconds;
+    static duration now() {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec);
+    }
+};
+
+// The full tick of a scenario, every panel written as the window needs it, and the bare kernel, timed in
+// alternating blocks of the same run so that both see the same machine: tick_ns, kernel_ns and their ratio.
+void BM_TickAgainstKernel(benchmark::State& state) {
+    using Clock = ThreadClock;
+    constexpr int kBlock = 1000;
+    const int scenario = static_cast<int>(state.range(0));
+    zephra::toolkit::HeadlessPlatform platform("/tmp");
+    FormOrbit form(platform);
+    form.CDp[scenario].press();
+    BareKernel kernel;
+    Clock::duration tickTime{}, kernelTime{};
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        for (int k = 0; k < kBlock; ++k) kernel.step();
+        const auto kernelDone = Clock::now();
+        for (int k = 0; k < kBlock; ++k) {
+            if (!form.Ti.enabled()) form.CDp[scenario].press();
+            form.Ti_Timer();
+        }
+        tickTime += Clock::now() - kernelDone;
+        kernelTime += kernelDone - start;
+    }
+    const auto perStep = [&](Clock::duration total) {
+        return std::chrono::duration<double, std::nano>(total).count() /
+               (static_cast<double>(state.iterations()) * kBlock);
+    };
+    state.counters["tick_ns"] = perStep(tickTime);
+    state.counters["kernel_ns"] = perStep(kernelTime);
+    state.counters["ratio"] = perStep(tickTime) / perStep(kernelTime);
+}
+BENCHMARK(BM_TickAgainstKernel)->Arg(10)->Arg(21);
 
 // What a front end does when it repaints: read the texts of every control that changed.
 std::size_t readChangedTexts(FormOrbit& form) {

@@ -160,7 +160,8 @@ void FormOrbit::pullOnPair(int i, int j) {
         if (Cosmos[3].ticked()) {
             dy = delayedPull(i, j, r, dx, dy);
         } else {
-            const PullParts pull = pullComponents(gravityStrength(st.GMstep, st.Mass[j], r, st.GExp), dx, r);
+            const double g = work_.Memo.strength(st.GMstep, st.Mass[j], r, st.GExp);
+            const PullParts pull = work_.Memo.components(g, dx, r);
             work_.Ax = pull.x;
             work_.Ay = pull.y;
             TXdelay.setText("0.0");
@@ -214,6 +215,9 @@ void FormOrbit::applyAccelerations() {
 }
 
 void FormOrbit::keepOnScreen(int b) {
+    // Inside the edges, as nearly always, there is nothing to do.
+    if (!(st.ScrX[b] < 2640 || st.ScrX[b] > 12600 || st.ScrY[b] < 0 || st.ScrY[b] > 9000) && st.EndCode != 55)
+        return;
     struct Edge {
         double* coord;
         bool crossed;

@@ -12,8 +12,8 @@ void run(const Handler& h) {
 }
 }  // namespace
 
-void Control::touch() {
-    if (form_ != nullptr) form_->markDirty(*this);
+void Control::enlist() {
+    form_->markDirty(*this);
 }
 
 void Control::setContainer(Control* container) {
@@ -79,14 +79,8 @@ void Control::setBackColor(Color c) {
 void Control::setToolTip(std::string_view t) {
     if (toolTip_.set(t)) touch();
 }
-void Control::setToolTip(const NumberShown& n) {
-    if (toolTip_.set(n)) touch();
-}
 void Control::setCaption(std::string_view c) {
     if (caption_.set(c)) touch();
-}
-void Control::setCaption(const NumberShown& n) {
-    if (caption_.set(n)) touch();
 }
 void Control::setFont(FontKind f) {
     if (font_ == f) return;
@@ -144,14 +138,6 @@ void TextBox::setText(std::string_view t) {
     if (!text_.set(t)) return;
     touch();
     run(onChange);
-}
-
-void TextBox::setText(const NumberShown& n) {
-    if (onChange) {
-        setText(shownText(n));
-    } else if (text_.set(n)) {
-        touch();
-    }
 }
 
 void TextBox::initText(std::string_view t) {

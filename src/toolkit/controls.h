@@ -85,12 +85,16 @@ class Control {
 
     const std::string& toolTip() const { return toolTip_.get(); }
     void setToolTip(std::string_view t);
-    void setToolTip(const NumberShown& n);
+    void setToolTip(const NumberShown& n) {
+        if (toolTip_.set(n)) touch();
+    }
 
     // Caption of buttons, check boxes, options, labels and frames. Lines are separated by a carriage return.
     const std::string& caption() const { return caption_.get(); }
     void setCaption(std::string_view c);
-    void setCaption(const NumberShown& n);
+    void setCaption(const NumberShown& n) {
+        if (caption_.set(n)) touch();
+    }
 
     FontKind font() const { return font_; }
     void setFont(FontKind f);
@@ -98,10 +102,14 @@ class Control {
     bool dirty() const { return dirty_; }
 
   protected:
-    void touch();
+    // Inline, since the tick writes dozens of panels: a control already on the changed list costs one test.
+    void touch() {
+        if (!dirty_ && form_ != nullptr) enlist();
+    }
 
   private:
     friend class Form;
+    void enlist();
     ControlKind kind_;
     Form* form_ = nullptr;
     std::string name_;
@@ -172,7 +180,12 @@ class TextBox : public Control {
     // From code or typed by the user: Change runs when the text changes.
     void setText(std::string_view t);
     // A number shown in the box; a box with a Change handler converts it at once.
-    void setText(const NumberShown& n);
+    void setText(const NumberShown& n) {
+        if (onChange)
+            setText(shownText(n));
+        else if (text_.set(n))
+            touch();
+    }
     void initText(std::string_view t);
     bool locked() const { return locked_; }
     void setLocked(bool v);

@@ -17,59 +17,64 @@ namespace zephra::toolkit {
 class DeferredText {
   public:
     const std::string& get() const {
-        if (pending_) {
-            text_ = shownText(number_);
-            pending_ = false;
-        }
+        if (state_ & kPending) render();
         return text_;
     }
     // The lenient number of the text, remembered until the text changes: the tick reads boxes such as the
     // radii every iteration, and they rarely change.
     double leadingValue() const {
-        if (!leading_) leading_ = leadingNumber(get());
-        return *leading_;
+        if (!(state_ & kLeadingKnown)) {
+            leading_ = leadingNumber(get());
+            state_ |= kLeadingKnown;
+        }
+        return leading_;
     }
     // The strict number of the text, remembered the same way.
     std::optional<double> strictValue() const {
-        if (!strict_) strict_ = strictNumber(get());
-        return *strict_;
+        if (!(state_ & kStrictKnown)) {
+            strict_ = strictNumber(get());
+            state_ |= kStrictKnown;
+        }
+        return strict_;
     }
     // Each returns whether the text may have changed.
     bool set(std::string_view text) {
         if (get() == text) return false;
         text_.assign(text);
-        holdsNumber_ = false;
-        forgetValues();
+        state_ = 0;
         return true;
     }
+    // The tick's common case, kept to a compare and a few stores: the number and its way of showing are
+    // only remembered; the text is written when someone reads it.
     bool set(const NumberShown& number) {
-        if (holdsNumber_ && sameNumber(number)) return false;
+        if ((state_ & kHoldsNumber) && sameNumber(number)) return false;
         number_ = number;
-        holdsNumber_ = true;
-        pending_ = true;
-        forgetValues();
+        state_ = kHoldsNumber | kPending;
         return true;
     }
 
   private:
-    void forgetValues() {
-        leading_.reset();
-        strict_.reset();
+    enum : std::uint8_t {
+        kPending = 1,       // text_ is behind number_
+        kHoldsNumber = 2,   // number_ is what text_ shows (or will show once read)
+        kLeadingKnown = 4,  // leading_ is the lenient number of the text
+        kStrictKnown = 8,   // strict_ is the strict number of the text
+    };
+    void render() const {
+        text_ = shownText(number_);
+        state_ &= static_cast<std::uint8_t>(~kPending);
     }
+    // The same call passes the very same literal again; a twin literal elsewhere only costs a needless
+    // conversion, never a missed change.
     bool sameNumber(const NumberShown& n) const {
         return std::bit_cast<std::uint64_t>(n.value) == std::bit_cast<std::uint64_t>(number_.value) &&
-               n.style == number_.style && sameLiteral(n.pattern, number_.pattern) &&
-               sameLiteral(n.suffix, number_.suffix) && n.compose == number_.compose;
-    }
-    // Patterns and suffixes are literals: the same call passes the very same characters again.
-    static bool sameLiteral(std::string_view a, std::string_view b) {
-        return (a.data() == b.data() && a.size() == b.size()) || a == b;
+               n.style == number_.style && n.literal.data() == number_.literal.data() &&
+               n.literal.size() == number_.literal.size() && n.compose == number_.compose;
     }
     mutable std::string text_;
-    mutable bool pending_ = false;
-    mutable std::optional<double> leading_;
-    mutable std::optional<std::optional<double>> strict_;  // outer: known; inner: the text is a number
-    bool holdsNumber_ = false;  // number_ is what text_ shows (or will show once read)
+    mutable std::uint8_t state_ = 0;
+    mutable double leading_ = 0;
+    mutable std::optional<double> strict_;
     NumberShown number_{};
 };
 

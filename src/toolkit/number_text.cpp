@@ -300,13 +300,11 @@ std::string shownText(const NumberShown& number) {
             text = signedNumberText(number.value);
             break;
         case NumberShown::Style::Pattern:
-            text = formatNumber(number.value, number.pattern);
-            break;
+            return formatNumber(number.value, number.literal);
         case NumberShown::Style::Composed:
-            text = number.compose(number.value);
-            break;
+            return number.compose(number.value);
     }
-    text += number.suffix;
+    text += number.literal;
     return text;
 }
 

@@ -32,28 +32,27 @@ std::string signedNumberText(double x);
 // minimum count of integer digits. Non-finite values give their plain text.
 std::string formatNumber(double x, std::string_view pattern);
 
-// A number and the way to show it, for texts converted only when they are read. Pattern and suffix must
-// outlive the text (they are literals at every call); a composed text is written by a plain function of the
-// number.
+// A number and the way to show it, for texts converted only when they are read. The literal is the pattern of
+// a patterned number and the suffix of a plain or signed one; it must outlive the text (it is a literal at
+// every call). A composed text is written by a plain function of the number.
 struct NumberShown {
-    enum class Style { Plain, Signed, Pattern, Composed };
+    enum class Style : std::uint8_t { Plain, Signed, Pattern, Composed };
     double value = 0;
     Style style = Style::Plain;
-    std::string_view pattern;
-    std::string_view suffix;
+    std::string_view literal;
     std::string (*compose)(double) = nullptr;
 };
 inline NumberShown asNumber(double x, std::string_view suffix = {}) {
-    return {x, NumberShown::Style::Plain, {}, suffix};
+    return {x, NumberShown::Style::Plain, suffix};
 }
 inline NumberShown asSignedNumber(double x, std::string_view suffix = {}) {
-    return {x, NumberShown::Style::Signed, {}, suffix};
+    return {x, NumberShown::Style::Signed, suffix};
 }
 inline NumberShown asPattern(double x, std::string_view pattern) {
-    return {x, NumberShown::Style::Pattern, pattern, {}};
+    return {x, NumberShown::Style::Pattern, pattern};
 }
 inline NumberShown asComposed(double x, std::string (*compose)(double)) {
-    return {x, NumberShown::Style::Composed, {}, {}, compose};
+    return {x, NumberShown::Style::Composed, {}, compose};
 }
 // The text numberText, signedNumberText, formatNumber or the composer gives, followed by the suffix.
 std::string shownText(const NumberShown& number);

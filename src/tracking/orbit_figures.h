@@ -18,6 +18,13 @@ double eccentricityPct(double least, double greatest);
 // How a distance box shows a distance: the whole km (at least four digits when padded) when exact display is
 // asked for or the value is below 100000 km; otherwise thousands (" kkm") or, when the pair itself is 10
 // million km or more apart, millions (" mkm") of km.
-toolkit::NumberShown distanceShown(double value, double pairDist, bool simple, bool padded);
+// Inline: the tick shows four distances this way.
+inline toolkit::NumberShown distanceShown(double value, double pairDist, bool simple, bool padded) {
+    using toolkit::intPart;
+    if (!simple || value < 100000)
+        return padded ? toolkit::asPattern(intPart(value), "0000") : toolkit::asNumber(intPart(value));
+    if (pairDist < 10000000) return toolkit::asSignedNumber(intPart(value / 1000), " kkm");
+    return toolkit::asSignedNumber(intPart(value / 1000000), " mkm");
+}
 
 }  // namespace zephra::tracking

@@ -4,6 +4,7 @@
 // simulation state; its handlers keep the names of the controls and events they serve and are defined in
 // the folder of their subsystem (the tick in engine/, the loader in scenarios/, and so on).
 
+#include "engine/pair_pull.h"
 #include "engine/sim_state.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
@@ -252,6 +253,7 @@ class FormOrbit : public toolkit::Form {
         double RadI = 0, RadJ = 0;  // km, radii of the pulled and the pulling body
         float PairTag = 0;          // 1 or 2 once the main pair touches
         double GravSpeed = 0;       // km/s
+        PullMemo Memo;              // the instant pull of the last pair, for the same pair reversed
     };
     TickWork work_{};
     void readTickParameters();
