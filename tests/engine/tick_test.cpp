@@ -161,21 +161,34 @@ TEST(Tick, BodyTakenOutKeepsItsVelocity) {
     EXPECT_EQ(p.st.VelX[1], vx1);  // and no longer pulls body 1
 }
 
-TEST(RotaP, CapsPointsAndTurnsByTheSpin) {
-    Pair p;
-    p.form->TXrad[1].initText("1000");
-    p.form->Text3.initText("40");
-    p.form->Text6.initText("2");
-    p.form->Chauto.initValue(0);
-    p.st.Spin[1] = kTwoPi / 100;
-    p.st.ScrX[1] = 7680;
-    p.st.ScrY[1] = 4800;
-    p.form->RotaP(1);
-    EXPECT_EQ(p.form->Text3.text(), "32");
-    EXPECT_EQ(p.st.SurfPoints, 32);
-    EXPECT_NEAR(p.st.RotAngle[1], kTwoPi / 100, 1e-15);
-    for (int i = 1; i < 100; ++i) p.form->RotaP(1);
-    EXPECT_NEAR(std::remainder(p.st.RotAngle[1], kTwoPi), 0, 1e-9);  // a whole turn
+TEST(RotaP, DrawsRingsThatTurnByTheSpin) {
+    for (const char* radius : {"1000", "59"}) {  // with "Auto" a disc under 60 twips shows no pattern
+        Pair p;
+        p.form->TXrad[1].initText(radius);
+        p.form->Text3.initText("40");
+        p.form->Text6.initText("2");
+        p.form->TXvolight[1].setForeColor(toolkit::rgb(1, 2, 3));
+        p.form->Chauto.initValue(1);
+        p.st.Spin[1] = kTwoPi / 100;
+        p.st.ScrX[1] = 7680;
+        p.st.ScrY[1] = 4800;
+        p.form->RotaP(1);
+        if (radius[1] == '9') {
+            EXPECT_EQ(p.st.RotAngle[1], 0);
+            continue;
+        }
+        EXPECT_EQ(p.form->Text3.text(), "32");
+        EXPECT_EQ(p.st.SurfPoints, 32);
+        EXPECT_NEAR(p.st.RotAngle[1], kTwoPi / 100, 1e-15);
+        // Point 8 of the inner ring (0.9 of the radius) a quarter turn plus the spin round the centre.
+        const double angle = kTwoPi / 4 + kTwoPi / 100;
+        EXPECT_NEAR(p.st.SurfX[1][8][1], 900 * std::sin(angle) + 7680, 1e-9);
+        EXPECT_NEAR(p.st.SurfY[1][8][1], 900 * std::cos(angle) + 4800, 1e-9);
+        EXPECT_EQ(p.form->surface().point(p.st.SurfX[1][8][1], p.st.SurfY[1][8][1]), toolkit::rgb(1, 2, 3));
+        for (int i = 1; i < 100; ++i) p.form->RotaP(1);
+        EXPECT_NEAR(std::remainder(p.st.RotAngle[1], kTwoPi), 0, 1e-9);  // a whole turn
+        EXPECT_LT(p.st.RotAngle[1], kTwoPi + 1e-9);
+    }
 }
 
 }  // namespace
