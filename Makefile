@@ -1,7 +1,7 @@
 # Thin wrappers around the CMake presets. Each target installs missing Debian packages first.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run test test-debug bench torture fuzz format clean
+.PHONY: deps run test test-debug bench torture fuzz mutate format clean
 
 deps:
 	@tools/install-deps.sh
@@ -43,6 +43,11 @@ fuzz:
 	cmake --build build/fuzz -j $(JOBS) --target number_text_fuzz event_fuzz
 	build/fuzz/fuzz/number_text_fuzz -max_total_time=$${SECONDS_PER_FUZZER:-60}
 	build/fuzz/fuzz/event_fuzz -max_total_time=$${SECONDS_PER_FUZZER:-60}
+
+# Fault injection: each line of tools/mutations.txt applied alone to a scratch copy (build/mutate), the unit
+# tests built and run; prints the score and the mutations no test caught. Long: not part of test or CI.
+mutate: deps
+	python3 tools/mutate.py --jobs $(JOBS)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -80,14 +80,6 @@ TEST(GravityDelay, NegativeGravitySpeedReadsAheadOfThePresentSlot) {
     EXPECT_TRUE(p.form->Ti.enabled());
 }
 
-TEST(GravityDelay, SpatialOriginOfABodyAtRestIsItsOwnPosition) {
-    Pair p;
-    startDelayedPair(p, false);
-    p.form->Ti_Timer();
-    EXPECT_EQ(p.st.OriginX[2], p.st.PosX[2]);
-    EXPECT_EQ(p.st.OriginY[2], p.st.PosY[2]);
-}
-
 TEST(GravityDelay, GravitySpeedsBeyondADoubleKeepTheDelayOnAndThePanelsInWords) {
     Pair p;
     startDelayedPair(p);
@@ -145,39 +137,26 @@ TEST(Contact, PushApartUnlessBounceAndSpinLetThemBounce) {
     }
 }
 
-TEST(Contact, ImpactOfThePreviousTickStopsTheShedding) {
-    Pair p;
-    p.form->Cosmos[2].initValue(1);
-    p.form->TXrad[1].initText("1000");
-    p.st.Spin[1] = 0.05;  // the edge at 6.99 c
-    p.st.ImpactFlag = 6;
-    p.place(1, -3000, 0);
-    p.place(2, 3000, 0);
-    p.form->Ti_Timer();
-    EXPECT_EQ(p.st.Mass[1], 1);
-    EXPECT_EQ(p.st.Mass[0], 0);
-    EXPECT_NEAR(p.st.Spin[1], kLightC / (kTwoPi * 1000 * p.st.ItersPerSec), 1e-12);  // still slowed
-}
-
-// Vessor Theory on a body at rest with no pull: only its own spin can take its edge past c.
+// Vessor Theory on a body at rest with no pull: only its own spin can take its edge past c. A contact in
+// the previous tick (ImpactFlag 6) holds the shedding back, not the slowing.
 TEST(Decay, EdgePastLightSpeedShedsMassAndSlowsTheSpinToC) {
     struct Row {
-        double spin, mass1, mass0;
+        double spin;
+        float impact;
+        double mass1, mass0;
     };
     const double atC = kLightC / (kTwoPi * 1000 * (100000 / 15.0));  // spin that moves the edge at c
-    const double excess5 = 0.05 / atC - 1;
-    for (const Row& r :
-         {Row{0.05, 1 - excess5 / 30, excess5 / 30}, Row{-0.05, 1 - excess5 / 30, excess5 / 30},
-          Row{1, 0, 1},  // more than the whole mass: slot 0 gives the rest back
-          Row{0.005, 1, 0}}) {
+    const double shed = (0.05 / atC - 1) / 30;
+    for (const Row& r : {Row{0.05, 0, 1 - shed, shed}, Row{-0.05, 0, 1 - shed, shed}, Row{0.05, 6, 1, 0},
+                         Row{1, 0, 0, 1},  // more than the whole mass: slot 0 gives the rest back
+                         Row{0.005, 0, 1, 0}}) {
         Pair p;
         p.form->Cosmos[2].initValue(1);
         p.form->TXrad[1].initText("1000");
         p.form->TXw[2].initText("0");
         p.st.Dist = 600;
         p.st.Spin[1] = r.spin;
-        p.place(1, -300, 0);
-        p.place(2, 300, 0);
+        p.st.ImpactFlag = r.impact;
         p.form->Ti_Timer();
         EXPECT_NEAR(p.st.Mass[1], r.mass1, 1e-14) << r.spin;
         EXPECT_NEAR(p.st.Mass[0], r.mass0, 1e-14) << r.spin;
@@ -210,15 +189,12 @@ TEST(Relativity, IndicatorsTellHowFarEinsteinAndNewtonDiffer) {
         0u);
     EXPECT_EQ(fromRest->form->CDsr.backColor(), toolkit::rgb(255, 128, 0));
     EXPECT_EQ(fromRest->form->LaLim[2].caption(), ">0");
-    // At half the speed of light a strong pull is cut down to the Einstein sum.
+    // At half the speed of light a strong pull shows a difference in the eighteen decimals.
     auto fast = run(0, halfC, 1e7);
     const std::string& text = fast->st.SrDiffText.get();
     EXPECT_EQ(text.rfind("0.0", 0), 0u) << text;
     EXPECT_NE(text.find(" difference between Newton and Einstein Velocity; or exactly:"), std::string::npos);
     EXPECT_EQ(fast->form->CDsr.backColor(), toolkit::rgb(0, 128, 0));
-    const double dx = -60000, dy = -halfC, r = std::hypot(dx, dy), a = fast->gmStep() * 1e7 / (r * r);
-    const double newton = std::hypot(a * dx / r, halfC + a * dy / r) * (100000 / 15.0) / kLightC;
-    EXPECT_NEAR(fast->speedOf(2), newton / (1 + 0.5 * (newton - 0.5)), 1e-12);
     // Moving away at half c, it slows down: nothing to limit, the Newtonian velocity stands.
     auto slowing = run(halfC, 0, 1e7);
     EXPECT_EQ(slowing->st.SrDiffText.get(), "Special Relativity effectively zero. ");
