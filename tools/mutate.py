@@ -94,7 +94,6 @@ def run(cmd, timeout=None, env=None):
 class Build:
     def __init__(self, scratch, build_dir, jobs):
         self.scratch, self.dir, self.jobs = scratch, build_dir, jobs
-        self.targets = [f"zephra_{a}_tests" for a in TEST_AREAS] + ["zephra-batch"]
 
     def configure(self):
         if (self.dir / "build.ninja").exists():
@@ -105,27 +104,32 @@ class Build:
             print(out)
         return code == 0
 
-    def build(self):
-        code, out = run(["cmake", "--build", str(self.dir), "-j", str(self.jobs), "--target", *self.targets])
+    def build(self, areas):
+        targets = [f"zephra_{a}_tests" for a in areas] + (["zephra-batch"] if "batch" in areas else [])
+        code, out = run(["cmake", "--build", str(self.dir), "-j", str(self.jobs), "--target", *targets])
         return code == 0, out
 
-    def tests_pass(self, timeout, mutated=None):
-        """True when every unit test passes, False at the first failure; a hang counts as a failure. The
+    def verdict(self, timeout, mutated=None):
+        """Builds and runs the test areas one after another and stops at the first that fails (or hangs
+        past the timeout), so a mutant caught early costs one link. Gives (built, caught, where). The
         toolkit's own tests cover only the layer below the model and run for a mutation there alone."""
         env = dict(os.environ, ZEPHRA_BATCH=str(self.dir / "zephra-batch"))
         deadline = time.monotonic() + timeout
         areas = [a for a in TEST_AREAS if a != "toolkit" or mutated is None or mutated.startswith("src/toolkit/")]
         for area in areas:
+            built, _ = self.build([area])
+            if not built:
+                return False, False, area
             left = deadline - time.monotonic()
             if left <= 0:
-                return False, "timeout"
+                return True, True, "timeout"
             code, _ = run([str(self.dir / "tests" / f"zephra_{area}_tests"), "--gtest_brief=1",
                            "--gtest_fail_fast"], timeout=left, env=env)
             if code is None:
-                return False, f"{area} timeout"
+                return True, True, f"{area} timeout"
             if code != 0:
-                return False, area
-        return True, ""
+                return True, True, area
+        return True, False, ""
 
 
 def main():
@@ -152,14 +156,14 @@ def main():
     if not build.configure():
         print("error: the scratch copy does not configure")
         return 1
-    ok, out = build.build()
+    ok, out = build.build(TEST_AREAS)
     if not ok:
         print(out[-4000:])
         print("error: the unmutated scratch copy does not build")
         return 1
     start = time.monotonic()
-    passed, where = build.tests_pass(3600)
-    if not passed:
+    _, caught, where = build.verdict(3600)
+    if caught:
         print(f"error: the unmutated tests fail ({where}); fix them before measuring")
         return 1
     timeout = args.timeout or max(60.0, 4 * (time.monotonic() - start))
@@ -170,18 +174,16 @@ def main():
         text = target.read_text()
         target.write_text(text.replace(original, replacement, 1))
         try:
-            built, _ = build.build()
+            built, caught, where = build.verdict(timeout, file)
             if not built:
                 unbuilt.append((number, file, original, replacement))
                 verdict = "does not build"
+            elif caught:
+                killed += 1
+                verdict = f"killed ({where})"
             else:
-                passed, where = build.tests_pass(timeout, file)
-                if passed:
-                    survivors.append((number, file, original, replacement))
-                    verdict = "SURVIVED"
-                else:
-                    killed += 1
-                    verdict = f"killed ({where})"
+                survivors.append((number, file, original, replacement))
+                verdict = "SURVIVED"
         finally:
             target.write_text(text)
         print(f"[{index}/{len(mutations)}] line {number} {file}: {verdict}", flush=True)
