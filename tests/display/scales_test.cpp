@@ -50,6 +50,7 @@ TEST_P(TimeScale, SetsTheStepAndRescalesOnlyThePair) {
     EXPECT_EQ(form.Optime[r.k].caption(), r.caption);
     EXPECT_EQ(form.Optime[r.k].toolTip(), r.toolTip);
     EXPECT_EQ(st.TimeFac, r.timeFac);
+    EXPECT_EQ(st.ItersPerSec, 100000 / (15 * r.timeFac));
     EXPECT_EQ(st.TimeScaleIdx, r.k);
     EXPECT_EQ(form.Laadd.caption(), r.added);
     EXPECT_EQ(form.FraMil.visible(), r.k >= 11);  // the thousand/million-years counter

@@ -80,6 +80,16 @@ TEST(GravityDelay, NegativeGravitySpeedReadsAheadOfThePresentSlot) {
     EXPECT_TRUE(p.form->Ti.enabled());
 }
 
+TEST(GravityDelay, SpatialOriginAcrossThePairPullsTowardsTheOrigin) {
+    Pair p;
+    startDelayedPair(p, false);
+    p.st.BufMass(0, 2) = 1;             // the slot the delay reads, written by an earlier lap of the history
+    p.place(2, 224.8443435, 10, 0, 1);  // 100 iterations ago it was 90 km above the line
+    p.form->Ti_Timer();
+    EXPECT_NEAR(p.st.OriginY[2], 11 - 100, 0.1);
+    EXPECT_LT(p.st.VelY[1], 0);  // body 1 is pulled up towards the origin, not down towards body 2
+}
+
 TEST(GravityDelay, GravitySpeedsBeyondADoubleKeepTheDelayOnAndThePanelsInWords) {
     Pair p;
     startDelayedPair(p);

@@ -143,9 +143,8 @@ TEST(RotaP, DrawsRingsThatTurnByTheSpin) {
         EXPECT_NEAR(p.st.SurfX[1][8][1], 900 * std::sin(angle) + 7680, 1e-9);
         EXPECT_NEAR(p.st.SurfY[1][8][1], 900 * std::cos(angle) + 4800, 1e-9);
         EXPECT_EQ(p.form->surface().point(p.st.SurfX[1][8][1], p.st.SurfY[1][8][1]), toolkit::rgb(1, 2, 3));
-        for (int i = 1; i < 100; ++i) p.form->RotaP(1);
-        EXPECT_NEAR(std::remainder(p.st.RotAngle[1], kTwoPi), 0, 1e-9);  // a whole turn
-        EXPECT_LT(p.st.RotAngle[1], kTwoPi + 1e-9);
+        for (int i = 1; i < 150; ++i) p.form->RotaP(1);
+        EXPECT_NEAR(p.st.RotAngle[1], kTwoPi / 2, 1e-9);  // one and a half turns, kept within one
     }
 }
 
