@@ -24,7 +24,7 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parent.parent
 # The unit tests, most likely killers first; the long random session (torture) is left out.
 TEST_AREAS = ["engine", "tracking", "display", "scenarios", "ui", "toolkit", "batch"]
-COPIED = ["CMakeLists.txt", "CMakePresets.json", "src", "tests", "bench", "fuzz"]
+COPIED = ["CMakeLists.txt", "CMakePresets.json", "cmake", "packaging", "src", "tests", "tools", "bench", "fuzz"]
 
 
 def parse_list(path):
