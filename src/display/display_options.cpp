@@ -57,7 +57,7 @@ void FormOrbit::Horizon() {
     for (int i = 1; i <= 2; ++i) {
         if (st.Mass[i] > 2.6) {
             const double r = TXschwarz.leadingValue() * st.Mass[i];
-            TXrad[i].setText(toolkit::asPattern(r, "0.00"));
+            TXrad[i].setText(toolkit::asPattern<"0.00">(r));
         }
     }
 }

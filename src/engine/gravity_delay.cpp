@@ -21,7 +21,7 @@ double FormOrbit::delayedPull(int i, int j, double r, double dx, double dy) {
     // A gravity speed near 0 gives a delay no number holds: the panels say so in words.
     const double delaySeconds = st.Dist / work_.GravSpeed;
     if (std::isfinite(delaySeconds))
-        TXdelay.setText(asPattern(delaySeconds, "0.000000"));
+        TXdelay.setText(asPattern<"0.000000">(delaySeconds));
     else
         TXdelay.setText(kDelayBeyondNumbers);
     // The slot the arriving gravity left, never before the first. A negative speed of gravity reaches ahead
@@ -35,7 +35,7 @@ double FormOrbit::delayedPull(int i, int j, double r, double dx, double dy) {
         TXitd.setText(kDelayBeyondNumbers);
     if (st.DelayIters > 0) {
         st.DelayErrPct = (100000 / st.DelayIters) / 1000;
-        TXerr.setText(asPattern(st.DelayErrPct, "00.0"));
+        TXerr.setText(asPattern<"00.0">(st.DelayErrPct));
         if (Chswitch.ticked()) {
             if (TXswitch.leadingValue() > st.DelayErrPct)
                 OpGD[0].select();

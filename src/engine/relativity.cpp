@@ -57,10 +57,10 @@ void FormOrbit::lightSpeedLimit(int k) {
             st.SrDiffText.set("Special Relativity effectively zero. ");
             CDsr.setBackColor(toolkit::rgb(128, 0, 32));
         } else if (showsAsZero(d)) {
-            st.SrDiffText.set(toolkit::asComposed(d, closeToZeroText));
+            st.SrDiffText.set(toolkit::asComposed<closeToZeroText>(d));
             CDsr.setBackColor(toolkit::rgb(255, 128, 0));
         } else {
-            st.SrDiffText.set(toolkit::asComposed(d, differenceText));
+            st.SrDiffText.set(toolkit::asComposed<differenceText>(d));
             CDsr.setBackColor(toolkit::rgb(0, 128, 0));
         }
     }
@@ -72,8 +72,11 @@ void FormOrbit::lightSpeedLimit(int k) {
         st.VelY[k] = einY;
     }
     if (k < kPairSlots) {
-        const char* trend = deltaV > 0 ? ">0" : deltaV < 0 ? "<0" : "~";
-        LaLim[k].setCaption(newV == 0 ? "0" : trend);
+        using toolkit::asFixedText;
+        const toolkit::NumberShown trend = deltaV > 0   ? asFixedText<">0">()
+                                           : deltaV < 0 ? asFixedText<"<0">()
+                                                        : asFixedText<"~">();
+        LaLim[k].setCaption(newV == 0 ? asFixedText<"0">() : trend);
     }
     if (verify) verifyVelocityMessage(deltaV);
     if (k >= kPairSlots) return;  // spin is carried by the main pair only

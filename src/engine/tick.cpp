@@ -94,11 +94,11 @@ void FormOrbit::moveBodies() {
 void FormOrbit::showBodyPanel(int i) {
     const double orbV =
         std::sqrt(st.VelX[i] * st.VelX[i] + st.VelY[i] * st.VelY[i]) * (st.ItersPerSec / st.LightC);
-    TXvolight[i].setText(asPattern(orbV, "0.00000000000000"));
+    TXvolight[i].setText(asPattern<"0.00000000000000">(orbV));
     TXvolight[i].setToolTip(asNumber(orbV));
-    TXmass[i].setText(asPattern(st.Mass[i], "0.00000000000000"));
-    TXmass[i].setToolTip(asNumber(1e30 * st.Mass[i] * kSolarMassKg, " kg"));
-    TXspin[i].setText(asPattern(st.Spin[i], "0.00000000000000"));
+    TXmass[i].setText(asPattern<"0.00000000000000">(st.Mass[i]));
+    TXmass[i].setToolTip(asNumber<" kg">(1e30 * st.Mass[i] * kSolarMassKg));
+    TXspin[i].setText(asPattern<"0.00000000000000">(st.Spin[i]));
 
     const double radius = TXrad[i].leadingValue();
     const double surfaceSpeed = std::abs(st.TwoPi * st.Spin[i] * radius * st.ItersPerSec / st.LightC);
@@ -109,8 +109,8 @@ void FormOrbit::showBodyPanel(int i) {
         st.Spin[i] -= sign * excess * st.LightC / (st.TwoPi * radius * st.ItersPerSec);
     }
     spinV = std::abs(st.TwoPi * st.Spin[i] * radius * st.ItersPerSec / st.LightC);
-    TXspinC[i].setText(asPattern(spinV, "0.0000000000000"));
-    TXspinT[i].setText(asPattern(orbV + spinV, "0.0000000000000"));
+    TXspinC[i].setText(asPattern<"0.0000000000000">(spinV));
+    TXspinT[i].setText(asPattern<"0.0000000000000">(orbV + spinV));
 }
 
 void FormOrbit::gravityLoop() {
@@ -164,7 +164,7 @@ void FormOrbit::pullOnPair(int i, int j) {
             const PullParts pull = work_.Memo.components(g, dx, r);
             work_.Ax = pull.x;
             work_.Ay = pull.y;
-            TXdelay.setText("0.0");
+            TXdelay.setText(toolkit::asFixedText<"0.0">());
         }
     }
     if (dy < 0) work_.Ay = -work_.Ay;
@@ -201,11 +201,11 @@ void FormOrbit::applyAccelerations() {
         if (b <= kMaxScreenSlot) {
             st.StepLen[b] = std::sqrt(work_.AccX[b] * work_.AccX[b] + work_.AccY[b] * work_.AccY[b]);
             st.MoveErr[b] = st.StepLen[b] * kMoveErrFactor / st.Dist;
-            TXtimErr[b].setText(asPattern(st.MoveErr[b], "000.000000000"));
-            TXtimErr[b].setToolTip(asPattern(st.MoveErr[b], "000.00000000000000"));
+            TXtimErr[b].setText(asPattern<"000.000000000">(st.MoveErr[b]));
+            TXtimErr[b].setToolTip(asPattern<"000.00000000000000">(st.MoveErr[b]));
             if (st.MoveErr[b] > st.MoveErrMax[b]) st.MoveErrMax[b] = st.MoveErr[b];
-            TxMerr[b].setText(asPattern(st.MoveErrMax[b], "000.000000000"));
-            TxMerr[b].setToolTip(asPattern(st.MoveErrMax[b], "000.00000000000000"));
+            TxMerr[b].setText(asPattern<"000.000000000">(st.MoveErrMax[b]));
+            TxMerr[b].setToolTip(asPattern<"000.00000000000000">(st.MoveErrMax[b]));
             if (errorLimit < st.MoveErr[b] && endOnError) st.EndCode = 99;
         }
         st.VelX[b] += work_.AccX[b];

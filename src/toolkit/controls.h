@@ -85,14 +85,14 @@ class Control {
 
     const std::string& toolTip() const { return toolTip_.get(); }
     void setToolTip(std::string_view t);
-    void setToolTip(const NumberShown& n) {
+    void setToolTip(NumberShown n) {
         if (toolTip_.set(n)) touch();
     }
 
     // Caption of buttons, check boxes, options, labels and frames. Lines are separated by a carriage return.
     const std::string& caption() const { return caption_.get(); }
     void setCaption(std::string_view c);
-    void setCaption(const NumberShown& n) {
+    void setCaption(NumberShown n) {
         if (caption_.set(n)) touch();
     }
 
@@ -180,7 +180,7 @@ class TextBox : public Control {
     // From code or typed by the user: Change runs when the text changes.
     void setText(std::string_view t);
     // A number shown in the box; a box with a Change handler converts it at once.
-    void setText(const NumberShown& n) {
+    void setText(NumberShown n) {
         if (onChange)
             setText(shownText(n));
         else if (text_.set(n))

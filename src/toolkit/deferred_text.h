@@ -46,7 +46,7 @@ class DeferredText {
     }
     // The tick's common case, kept to a compare and a few stores: the number and its way of showing are
     // only remembered; the text is written when someone reads it.
-    bool set(const NumberShown& number) {
+    bool set(NumberShown number) {
         if ((state_ & kHoldsNumber) && sameNumber(number)) return false;
         number_ = number;
         state_ = kHoldsNumber | kPending;
@@ -64,12 +64,10 @@ class DeferredText {
         text_ = shownText(number_);
         state_ &= static_cast<std::uint8_t>(~kPending);
     }
-    // The same call passes the very same literal again; a twin literal elsewhere only costs a needless
-    // conversion, never a missed change.
-    bool sameNumber(const NumberShown& n) const {
+    // Each literal has one format object, so equal formats are one pointer.
+    bool sameNumber(NumberShown n) const {
         return std::bit_cast<std::uint64_t>(n.value) == std::bit_cast<std::uint64_t>(number_.value) &&
-               n.style == number_.style && n.literal.data() == number_.literal.data() &&
-               n.literal.size() == number_.literal.size() && n.compose == number_.compose;
+               n.format == number_.format;
     }
     mutable std::string text_;
     mutable std::uint8_t state_ = 0;

@@ -291,20 +291,23 @@ std::string formatNumber(double x, std::string_view pattern) {
 }
 
 std::string shownText(const NumberShown& number) {
+    const NumberFormat& format = *number.format;
     std::string text;
-    switch (number.style) {
-        case NumberShown::Style::Plain:
+    switch (format.style) {
+        case NumberFormat::Style::Plain:
             text = numberText(number.value);
             break;
-        case NumberShown::Style::Signed:
+        case NumberFormat::Style::Signed:
             text = signedNumberText(number.value);
             break;
-        case NumberShown::Style::Pattern:
-            return formatNumber(number.value, number.literal);
-        case NumberShown::Style::Composed:
-            return number.compose(number.value);
+        case NumberFormat::Style::Pattern:
+            return formatNumber(number.value, format.literal);
+        case NumberFormat::Style::Composed:
+            return format.compose(number.value);
+        case NumberFormat::Style::Fixed:
+            break;
     }
-    text += number.literal;
+    text += format.literal;
     return text;
 }
 

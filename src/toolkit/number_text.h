@@ -3,7 +3,9 @@
 // Numbers as the window reads and writes them. Every panel, text box and the drift file go through these,
 // so that a number looks the same wherever it appears.
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -32,29 +34,58 @@ std::string signedNumberText(double x);
 // minimum count of integer digits. Non-finite values give their plain text.
 std::string formatNumber(double x, std::string_view pattern);
 
-// A number and the way to show it, for texts converted only when they are read. The literal is the pattern of
-// a patterned number and the suffix of a plain or signed one; it must outlive the text (it is a literal at
-// every call). A composed text is written by a plain function of the number.
-struct NumberShown {
-    enum class Style : std::uint8_t { Plain, Signed, Pattern, Composed };
-    double value = 0;
+// The way a number is shown: its style, the pattern of a patterned number or the suffix of a plain or signed
+// one, or the plain function that writes a composed text.
+struct NumberFormat {
+    enum class Style : std::uint8_t { Plain, Signed, Pattern, Composed, Fixed };
     Style style = Style::Plain;
     std::string_view literal;
     std::string (*compose)(double) = nullptr;
 };
-inline NumberShown asNumber(double x, std::string_view suffix = {}) {
-    return {x, NumberShown::Style::Plain, suffix};
+
+// A string literal as a template argument, so that each literal names one format object for the whole
+// program.
+template <std::size_t N>
+struct Literal {
+    char text[N];
+    consteval Literal(const char (&s)[N]) { std::copy_n(s, N, text); }
+    constexpr std::string_view view() const { return {text, N - 1}; }
+};
+
+template <NumberFormat::Style S, Literal L>
+inline constexpr NumberFormat kLiteralFormat{S, L.view()};
+template <std::string (*Compose)(double)>
+inline constexpr NumberFormat kComposedFormat{NumberFormat::Style::Composed, {}, Compose};
+
+// A number and the way to show it, for texts converted only when they are read. Two of them show the same
+// text when their values have the same bits and they share one format: the tick compares them in two words.
+struct NumberShown {
+    double value = 0;
+    const NumberFormat* format = &kLiteralFormat<NumberFormat::Style::Plain, "">;
+};
+template <Literal Suffix = "">
+NumberShown asNumber(double x) {
+    return {x, &kLiteralFormat<NumberFormat::Style::Plain, Suffix>};
 }
-inline NumberShown asSignedNumber(double x, std::string_view suffix = {}) {
-    return {x, NumberShown::Style::Signed, suffix};
+template <Literal Suffix = "">
+NumberShown asSignedNumber(double x) {
+    return {x, &kLiteralFormat<NumberFormat::Style::Signed, Suffix>};
 }
-inline NumberShown asPattern(double x, std::string_view pattern) {
-    return {x, NumberShown::Style::Pattern, pattern};
+template <Literal Pattern>
+NumberShown asPattern(double x) {
+    return {x, &kLiteralFormat<NumberFormat::Style::Pattern, Pattern>};
 }
-inline NumberShown asComposed(double x, std::string (*compose)(double)) {
-    return {x, NumberShown::Style::Composed, {}, compose};
+template <std::string (*Compose)(double)>
+NumberShown asComposed(double x) {
+    return {x, &kComposedFormat<Compose>};
 }
-// The text numberText, signedNumberText, formatNumber or the composer gives, followed by the suffix.
+// A text that is no number at all, held the same cheap way: rewriting it costs a compare of two words.
+template <Literal Text>
+NumberShown asFixedText() {
+    return {0, &kLiteralFormat<NumberFormat::Style::Fixed, Text>};
+}
+// The text numberText, signedNumberText, formatNumber or the composer gives, followed by the suffix; or the
+// fixed text itself.
 std::string shownText(const NumberShown& number);
 
 // The greatest whole number not above x.

@@ -43,8 +43,8 @@ void FormOrbit::TikTok() {
     const double seconds = st.ElapsedFrac / kUnitsPerSecond + st.ElapsedSec;
     st.ElapsedDays = seconds / kSecondsPerDay;
     st.ElapsedYears = seconds / kSecondsPerYear;
-    Laday.setCaption(asPattern(st.ElapsedDays, "0.00000000"));
-    LaYears.setCaption(asPattern(st.ElapsedYears, "0.00000000"));
+    Laday.setCaption(asPattern<"0.00000000">(st.ElapsedDays));
+    LaYears.setCaption(asPattern<"0.00000000">(st.ElapsedYears));
 
     if (st.TimeScaleIdx > 10) {
         if (st.ElapsedYears < kMillionYearsFrom) {
@@ -60,8 +60,8 @@ void FormOrbit::TikTok() {
         }
     }
 
-    LaTime.setCaption(asPattern(st.ElapsedFrac, "00000"));
-    LaTT.setCaption(asSignedNumber(st.ElapsedSec, "."));
+    LaTime.setCaption(asPattern<"00000">(st.ElapsedFrac));
+    LaTT.setCaption(asSignedNumber<".">(st.ElapsedSec));
 
     if (const char* notice = endNotice(st.EndCode)) {
         LaChirp[1].setCaption(notice);

@@ -22,9 +22,9 @@ double eccentricityPct(double least, double greatest);
 inline toolkit::NumberShown distanceShown(double value, double pairDist, bool simple, bool padded) {
     using toolkit::intPart;
     if (!simple || value < 100000)
-        return padded ? toolkit::asPattern(intPart(value), "0000") : toolkit::asNumber(intPart(value));
-    if (pairDist < 10000000) return toolkit::asSignedNumber(intPart(value / 1000), " kkm");
-    return toolkit::asSignedNumber(intPart(value / 1000000), " mkm");
+        return padded ? toolkit::asPattern<"0000">(intPart(value)) : toolkit::asNumber(intPart(value));
+    if (pairDist < 10000000) return toolkit::asSignedNumber<" kkm">(intPart(value / 1000));
+    return toolkit::asSignedNumber<" mkm">(intPart(value / 1000000));
 }
 
 }  // namespace zephra::tracking

@@ -93,19 +93,19 @@ void FormOrbit::OrbitPairStep() {
     TXdif.setToolTip(asNumber(st.AllDif));
 
     TXmin.setText(asNumber(intPart(st.LapMin)));
-    TXmin.setToolTip(asSignedNumber(st.LapMin, " km"));
+    TXmin.setToolTip(asSignedNumber<" km">(st.LapMin));
     TXmax.setText(asNumber(intPart(st.LapMax)));
-    TXmax.setToolTip(asSignedNumber(st.LapMax, " km"));
+    TXmax.setToolTip(asSignedNumber<" km">(st.LapMax));
     TxTmin.setToolTip(asNumber(st.AllMin));
     TxTmax.setToolTip(asNumber(st.AllMax));
 
     st.AllEcc = tracking::eccentricityPct(st.AllMin, st.AllMax);
-    TXperdif.setText(asPattern(st.AllEcc, "00.000"));
+    TXperdif.setText(asPattern<"00.000">(st.AllEcc));
     st.LapEcc = tracking::eccentricityPct(st.LapMin, st.LapMax);
-    TXperOdif.setText(asPattern(st.LapEcc, "00.000"));
+    TXperOdif.setText(asPattern<"00.000">(st.LapEcc));
 
     const bool simple = ChNum.ticked();
-    TXapart.setToolTip(asSignedNumber(d, " km"));
+    TXapart.setToolTip(asSignedNumber<" km">(d));
     TXapart.setText(tracking::distanceShown(d, d, simple, true));
     TXdif.setText(tracking::distanceShown(st.AllDif, d, simple, false));
     TxTmin.setText(tracking::distanceShown(st.AllMin, d, simple, false));
@@ -123,7 +123,7 @@ void FormOrbit::DisCalc() {
     for (int i = 1; i <= 2; ++i) {
         const double d = std::hypot(st.PosX[i] - st.OriginX[i], st.PosY[i] - st.OriginY[i]);
         if (Cosmos[3].ticked())
-            TXgd[i].setText(asPattern(d, "0000.000"));
+            TXgd[i].setText(asPattern<"0000.000">(d));
         else
             TXgd[i].setText("Zero.");
     }

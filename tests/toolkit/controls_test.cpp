@@ -91,12 +91,12 @@ TEST(Controls, NumbersShownReadAsTheirTextAndRunChangeLikeText) {
     TestForm f;
     // boxB has no Change handler: the number waits, but whoever reads sees its
     // text.
-    f.boxB.setText(asPattern(2.0 / 3, "0.000"));
+    f.boxB.setText(asPattern<"0.000">(2.0 / 3));
     EXPECT_EQ(f.takeDirty().size(), 1u);
     EXPECT_EQ(f.boxB.text(), "0.667");
-    f.boxB.setText(asPattern(2.0 / 3, "0.000"));
+    f.boxB.setText(asPattern<"0.000">(2.0 / 3));
     EXPECT_TRUE(f.takeDirty().empty());  // the same number again is no change
-    f.boxB.setToolTip(asSignedNumber(5e20, " kg"));
+    f.boxB.setToolTip(asSignedNumber<" kg">(5e20));
     f.boxB.setCaption(asNumber(-0.0));
     EXPECT_EQ(f.boxB.toolTip(), " 5E+20 kg");
     EXPECT_EQ(f.boxB.caption(), "0");
@@ -104,13 +104,18 @@ TEST(Controls, NumbersShownReadAsTheirTextAndRunChangeLikeText) {
     EXPECT_EQ(f.boxB.leadingValue(),
               12);  // the number read follows every change of the text
     EXPECT_FALSE(f.boxB.strictValue().has_value());
-    f.boxB.setText(asPattern(7.25, "0.0"));
+    f.boxB.setText(asPattern<"0.0">(7.25));
     EXPECT_EQ(f.boxB.strictValue(), 7.3);
+    f.boxB.setText(asPattern<"0.00">(7.25));  // the same value in another format is another text
+    EXPECT_EQ(f.boxB.text(), "7.25");
+    f.boxB.setCaption(asFixedText<">0">());
+    f.boxB.setCaption(asFixedText<"<0">());
+    EXPECT_EQ(f.boxB.caption(), "<0");
 
     // boxA has one: its Change runs once for a new text and not for a number that
     // shows the same text.
     f.boxA.setText(asNumber(12));
-    f.boxA.setText(asPattern(12.0001, "0"));
+    f.boxA.setText(asPattern<"0">(12.0001));
     EXPECT_EQ(f.events(), "changeA ");
     EXPECT_EQ(f.boxA.text(), "12");
 }
