@@ -22,4 +22,12 @@ inline double shedMass(double excess, double mass) {
     return (excess < 0 ? -excess : excess) / 30.0 * mass;
 }
 
+// Whether a Newton-Einstein speed difference shows as all zeros at 18 decimals, halves rounding away from
+// zero. A number shows its shortest round-trip digits, and no double but the one nearest 5e-19 has digits
+// that round to 5e-19, so the text is all zeros exactly below that double; a negative difference shows its
+// sign and a NaN its name.
+inline bool differenceShowsAsZero(double d) {
+    return d >= 0 && d < 5e-19;
+}
+
 }  // namespace zephra

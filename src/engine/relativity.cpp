@@ -15,15 +15,6 @@ namespace {
 constexpr std::string_view kVerifyFormat = "0.000000000000000000";
 constexpr char kLineBreak = '\r';
 
-// Whether the difference shows as all zeros at the verification's 18 decimals. Far from the rounding
-// boundary of 5e-19 the magnitude decides; near it the text itself does.
-bool showsAsZero(double d) {
-    if (d < 0) return false;  // the sign is shown
-    if (d < 4e-19) return true;
-    if (d > 6e-19) return false;
-    return formatNumber(d, kVerifyFormat) == kVerifyFormat;
-}
-
 std::string closeToZeroText(double d) {
     return "Special Relativity close to zero. Newton vs Einstein velocity difference =" + numberText(d);
 }
@@ -48,15 +39,16 @@ void FormOrbit::lightSpeedLimit(int k) {
                            st.VerifyText[1] + "=new total VELOCITY added as Newton" + kLineBreak;
     }
     const double factor = einsteinFactor(oldV, deltaV, newV);
-    const double einX = factor * st.VelX[k];
-    const double einY = factor * st.VelY[k];
+    const double newtonX = st.VelX[k], newtonY = st.VelY[k];
+    const double einX = factor * newtonX;
+    const double einY = factor * newtonY;
     st.EinsteinV = speedAsC(st, einX, einY);
     if (k == 2) {
         const double d = newV - st.EinsteinV;
         if (deltaV < 0) {
-            st.SrDiffText.set("Special Relativity effectively zero. ");
+            st.SrDiffText.set(toolkit::asFixedText<"Special Relativity effectively zero. ">());
             CDsr.setBackColor(toolkit::rgb(128, 0, 32));
-        } else if (showsAsZero(d)) {
+        } else if (differenceShowsAsZero(d)) {
             st.SrDiffText.set(toolkit::asComposed<closeToZeroText>(d));
             CDsr.setBackColor(toolkit::rgb(255, 128, 0));
         } else {
@@ -65,8 +57,6 @@ void FormOrbit::lightSpeedLimit(int k) {
         }
     }
     CDsr.setVisible(Cosmos[1].ticked());
-    const double removed =
-        std::sqrt((st.VelX[k] - einX) * (st.VelX[k] - einX) + (st.VelY[k] - einY) * (st.VelY[k] - einY));
     if (Cosmos[1].ticked() && oldV <= st.EinsteinV) {
         st.VelX[k] = einX;
         st.VelY[k] = einY;
@@ -82,6 +72,8 @@ void FormOrbit::lightSpeedLimit(int k) {
     if (k >= kPairSlots) return;  // spin is carried by the main pair only
     const double radius = TXrad[k].leadingValue();
     if (Cosmos[2].ticked() && radius > 0 && st.ImpactFlag == 0) {
+        const double removed =
+            std::sqrt((newtonX - einX) * (newtonX - einX) + (newtonY - einY) * (newtonY - einY));
         const double sign = st.Spin[k] < 0 ? -1.0 : 1.0;
         st.Spin[k] += sign * std::sqrt(2 * removed * st.ItersPerSec) / (st.TwoPi * radius);
     }

@@ -23,7 +23,7 @@ bool isOdd(double laps) {
 
 void FormOrbit::Ti_Timer() {
     if (!OrbitTickStart()) return;
-    work_ = TickWork{};  // a body taken out keeps no pull of an earlier tick
+    work_.startTick();
     readTickParameters();
     recordHistory();
     moveBodies();
@@ -38,7 +38,7 @@ void FormOrbit::Ti_Timer() {
     if (!stateIsFinite()) return stopRun("Run stopped: a position or velocity is no longer a finite number.");
     TikTok();
     DisCalc();
-    st.TickStatus = "ok";
+    if (st.TickStatus.empty()) st.TickStatus = "ok";
     trace_.afterTick(st);
 }
 
@@ -67,7 +67,8 @@ void FormOrbit::recordHistory() {
         TXbuf.setText("Gravity Velocity Buffer");
         TXbuf.setVisible(true);
     }
-    if (st.BufPos > 120 && TXbuf.text() == "Gravity Velocity Buffer") TXbuf.setVisible(false);
+    if (st.BufPos > 120 && TXbuf.visible() && TXbuf.text() == "Gravity Velocity Buffer")
+        TXbuf.setVisible(false);
     const int slot = static_cast<int>(st.BufPos);
     const float shade = isOdd(st.Laps) ? 3.0f : 2.0f;
     for (int b = 1; b <= 2; ++b) {
@@ -102,13 +103,14 @@ void FormOrbit::showBodyPanel(int i) {
 
     const double radius = TXrad[i].leadingValue();
     const double surfaceSpeed = std::abs(st.TwoPi * st.Spin[i] * radius * st.ItersPerSec / st.LightC);
-    double spinV = surfaceSpeed * st.TimeFac;
-    if (radius > 0 && Cosmos[2].ticked() && orbV + spinV >= 1) {
-        const double excess = DecayBod(i, orbV, spinV);
+    const double edgeSpinV = surfaceSpeed * st.TimeFac;
+    double spinV = surfaceSpeed;
+    if (radius > 0 && Cosmos[2].ticked() && orbV + edgeSpinV >= 1) {
+        const double excess = DecayBod(i, orbV, edgeSpinV);
         const double sign = st.Spin[i] < 0 ? -1.0 : 1.0;
         st.Spin[i] -= sign * excess * st.LightC / (st.TwoPi * radius * st.ItersPerSec);
+        spinV = std::abs(st.TwoPi * st.Spin[i] * radius * st.ItersPerSec / st.LightC);  // of the spin left
     }
-    spinV = std::abs(st.TwoPi * st.Spin[i] * radius * st.ItersPerSec / st.LightC);
     TXspinC[i].setText(asPattern<"0.0000000000000">(spinV));
     TXspinT[i].setText(asPattern<"0.0000000000000">(orbV + spinV));
 }
@@ -125,7 +127,10 @@ void FormOrbit::gravityLoop() {
             if (j == i || st.BodyOff[i] == 1 || st.BodyOff[j] == 1 || j > pullLimit) continue;
             pullOnPair(i, j);
         }
-        if (st.BodyOff[i] != 0) continue;
+        if (st.BodyOff[i] != 0) {
+            work_.AccX[i] = work_.AccY[i] = 0;  // a body taken out keeps no pull of an earlier tick
+            continue;
+        }
         if (i <= kMaxScreenSlot) plotBody(i);
         if (i >= 1) {
             work_.AccX[i] = work_.SumAx;
@@ -256,12 +261,13 @@ void FormOrbit::stopRun(const std::string& notice) {
 }
 
 bool FormOrbit::stateIsFinite() const {
+    // x - x is 0 for every finite x and not a number otherwise, and a NaN survives every sum.
+    double probe = 0;
     for (int b = 1; b <= st.NBodies; ++b) {
-        if (!std::isfinite(st.PosX[b]) || !std::isfinite(st.PosY[b]) || !std::isfinite(st.VelX[b]) ||
-            !std::isfinite(st.VelY[b]))
-            return false;
+        probe += (st.PosX[b] - st.PosX[b]) + (st.PosY[b] - st.PosY[b]) + (st.VelX[b] - st.VelX[b]) +
+                 (st.VelY[b] - st.VelY[b]);
     }
-    return true;
+    return probe == 0;
 }
 
 }  // namespace zephra

@@ -49,12 +49,6 @@ void Control::setBounds(int left, int top, int width, int height) {
     setHeight(height);
 }
 
-void Control::setVisible(bool v) {
-    if (visible_ == v) return;
-    visible_ = v;
-    touch();
-}
-
 bool Control::shown() const {
     for (const Control* c = this; c != nullptr; c = c->container_)
         if (!c->visible_) return false;
@@ -64,16 +58,6 @@ bool Control::shown() const {
 void Control::setEnabled(bool v) {
     if (enabled_ == v) return;
     enabled_ = v;
-    touch();
-}
-void Control::setForeColor(Color c) {
-    if (fore_ == c) return;
-    fore_ = c;
-    touch();
-}
-void Control::setBackColor(Color c) {
-    if (back_ == c) return;
-    back_ = c;
     touch();
 }
 void Control::setToolTip(std::string_view t) {

@@ -72,7 +72,11 @@ class Control {
     void setBounds(int left, int top, int width, int height);
 
     bool visible() const { return visible_; }
-    void setVisible(bool v);
+    void setVisible(bool v) {
+        if (visible_ == v) return;
+        visible_ = v;
+        touch();
+    }
     // Visible and inside containers that are all visible: what the user can actually see.
     bool shown() const;
     bool enabled() const { return enabled_; }
@@ -80,8 +84,17 @@ class Control {
 
     Color foreColor() const { return fore_; }
     Color backColor() const { return back_; }
-    void setForeColor(Color c);
-    void setBackColor(Color c);
+    // Inline, as the tick sets a few of these every iteration, nearly always to what they already are.
+    void setForeColor(Color c) {
+        if (fore_ == c) return;
+        fore_ = c;
+        touch();
+    }
+    void setBackColor(Color c) {
+        if (back_ == c) return;
+        back_ = c;
+        touch();
+    }
 
     const std::string& toolTip() const { return toolTip_.get(); }
     void setToolTip(std::string_view t);

@@ -254,6 +254,13 @@ class FormOrbit : public toolkit::Form {
         float PairTag = 0;          // 1 or 2 once the main pair touches
         double GravSpeed = 0;       // km/s
         PullMemo Memo;              // the instant pull of the last pair, for the same pair reversed
+        // A tick keeps no pull, radius or memo of the last one. The per-body arrays are left as they are:
+        // every tick writes them for each of its bodies before reading them, a body taken out as 0.
+        void startTick() {
+            SumAx = SumAy = Ax = Ay = RadI = RadJ = GravSpeed = 0;
+            PairTag = 0;
+            Memo = PullMemo{};
+        }
     };
     TickWork work_{};
     void readTickParameters();
