@@ -30,7 +30,7 @@ double FormOrbit::delayedPull(int i, int j, double r, double dx, double dy) {
     const double wanted = st.BufPos - intPart(st.DelayIters);
     const double delaySlot = wanted > 0 ? std::min(wanted, static_cast<double>(kHistorySlots - 1)) : 0.0;
     if (std::isfinite(st.DelayIters))
-        TXitd.setText(toolkit::asNumber(intPart(st.DelayIters)));
+        TXitd.setText(toolkit::asWholeNumber(st.DelayIters));
     else
         TXitd.setText(kDelayBeyondNumbers);
     if (st.DelayIters > 0) {

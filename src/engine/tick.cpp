@@ -51,6 +51,7 @@ void FormOrbit::readTickParameters() {
     }
     if (Cosmos[4].ticked()) st.DarkFric = TXdark.leadingValue();
     st.GExp = TXg[2].leadingValue();
+    work_.OddLap = isOdd(st.Laps);
 }
 
 void FormOrbit::recordHistory() {
@@ -70,7 +71,7 @@ void FormOrbit::recordHistory() {
     if (st.BufPos > 120 && TXbuf.visible() && TXbuf.text() == "Gravity Velocity Buffer")
         TXbuf.setVisible(false);
     const int slot = static_cast<int>(st.BufPos);
-    const float shade = isOdd(st.Laps) ? 3.0f : 2.0f;
+    const float shade = work_.OddLap ? 3.0f : 2.0f;
     for (int b = 1; b <= 2; ++b) {
         st.BufX(slot, b) = st.PosX[b];
         st.BufY(slot, b) = st.PosY[b];
@@ -184,7 +185,7 @@ void FormOrbit::plotBody(int i) {
     const double y = toolkit::intPart(st.ScrY[i]);
     if (st.TickStatus.empty()) st.OriginScrX[i] = 0;
     const toolkit::Color orbitColour =
-        Chalt.ticked() && isOdd(st.Laps) ? LaDark[i].foreColor() : LaLim[i].foreColor();
+        Chalt.ticked() && work_.OddLap ? LaDark[i].foreColor() : LaLim[i].foreColor();
     if (Cosmos[3].ticked()) {
         surface_.setPoint(x, y, TXTOden.foreColor());
         surface_.setPoint(st.OriginScrX[i], st.OriginScrY[i], orbitColour);

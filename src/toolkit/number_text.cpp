@@ -292,18 +292,19 @@ std::string formatNumber(double x, std::string_view pattern) {
 
 std::string shownText(const NumberShown& number) {
     const NumberFormat& format = *number.format;
+    const double value = format.whole ? intPart(number.value) : number.value;
     std::string text;
     switch (format.style) {
         case NumberFormat::Style::Plain:
-            text = numberText(number.value);
+            text = numberText(value);
             break;
         case NumberFormat::Style::Signed:
-            text = signedNumberText(number.value);
+            text = signedNumberText(value);
             break;
         case NumberFormat::Style::Pattern:
-            return formatNumber(number.value, format.literal);
+            return formatNumber(value, format.literal);
         case NumberFormat::Style::Composed:
-            return format.compose(number.value);
+            return format.compose(value);
         case NumberFormat::Style::Fixed:
             break;
     }

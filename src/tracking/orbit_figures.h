@@ -20,11 +20,10 @@ double eccentricityPct(double least, double greatest);
 // million km or more apart, millions (" mkm") of km.
 // Inline: the tick shows four distances this way.
 inline toolkit::NumberShown distanceShown(double value, double pairDist, bool simple, bool padded) {
-    using toolkit::intPart;
     if (!simple || value < 100000)
-        return padded ? toolkit::asPattern<"0000">(intPart(value)) : toolkit::asNumber(intPart(value));
-    if (pairDist < 10000000) return toolkit::asSignedNumber<" kkm">(intPart(value / 1000));
-    return toolkit::asSignedNumber<" mkm">(intPart(value / 1000000));
+        return padded ? toolkit::asWholePattern<"0000">(value) : toolkit::asWholeNumber(value);
+    if (pairDist < 10000000) return toolkit::asWholeSignedNumber<" kkm">(value / 1000);
+    return toolkit::asWholeSignedNumber<" mkm">(value / 1000000);
 }
 
 }  // namespace zephra::tracking

@@ -12,6 +12,7 @@ namespace zephra {
 using toolkit::asNumber;
 using toolkit::asPattern;
 using toolkit::asSignedNumber;
+using toolkit::asWholeNumber;
 using toolkit::formatNumber;
 using toolkit::intPart;
 using toolkit::numberText;
@@ -92,9 +93,9 @@ void FormOrbit::OrbitPairStep() {
     st.AllDif = st.AllMax - st.AllMin;
     TXdif.setToolTip(asNumber(st.AllDif));
 
-    TXmin.setText(asNumber(intPart(st.LapMin)));
+    TXmin.setText(asWholeNumber(st.LapMin));
     TXmin.setToolTip(asSignedNumber<" km">(st.LapMin));
-    TXmax.setText(asNumber(intPart(st.LapMax)));
+    TXmax.setText(asWholeNumber(st.LapMax));
     TXmax.setToolTip(asSignedNumber<" km">(st.LapMax));
     TxTmin.setToolTip(asNumber(st.AllMin));
     TxTmax.setToolTip(asNumber(st.AllMax));

@@ -253,12 +253,14 @@ class FormOrbit : public toolkit::Form {
         double RadI = 0, RadJ = 0;  // km, radii of the pulled and the pulling body
         float PairTag = 0;          // 1 or 2 once the main pair touches
         double GravSpeed = 0;       // km/s
+        bool OddLap = false;        // an odd orbit count: the orbit line in its other shade
         PullMemo Memo;              // the instant pull of the last pair, for the same pair reversed
         // A tick keeps no pull, radius or memo of the last one. The per-body arrays are left as they are:
         // every tick writes them for each of its bodies before reading them, a body taken out as 0.
         void startTick() {
             SumAx = SumAy = Ax = Ay = RadI = RadJ = GravSpeed = 0;
             PairTag = 0;
+            OddLap = false;
             Memo = PullMemo{};
         }
     };

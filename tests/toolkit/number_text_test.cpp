@@ -10,6 +10,7 @@
 #include <cstring>
 #include <limits>
 #include <random>
+#include <vector>
 
 namespace zephra::toolkit {
 namespace {
@@ -189,8 +190,34 @@ TEST(FormatNumber, PatternsFixDecimalsAndLeadingZeros) {
 }
 
 TEST(WholeNumbers, IntFloorsAndSixteenBitRoundsHalvesToEven) {
-    EXPECT_EQ(intPart(2.7), 2);
-    EXPECT_EQ(intPart(-2.2), -3);
+    const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  0.5,
+                                  -0.5,
+                                  -1e-300,
+                                  1e-300,
+                                  2.7,
+                                  -2.2,
+                                  -3.0,
+                                  0x1p52,
+                                  -0x1p52,
+                                  0x1p53,
+                                  1e300,
+                                  -1e300,
+                                  0x1p52 - 0.5,
+                                  -(0x1p52 - 0.5),
+                                  std::numeric_limits<double>::infinity(),
+                                  -std::numeric_limits<double>::infinity(),
+                                  std::numeric_limits<double>::quiet_NaN()};
+    std::mt19937_64 random(5);
+    for (int n = 0; n < 100000; ++n) {
+        const double v = std::bit_cast<double>(random());  // every exponent and sign
+        values.push_back(v);
+        values.push_back(std::nextafter(std::floor(v), -INFINITY));
+        values.push_back(std::nextafter(std::floor(v), INFINITY));
+    }
+    for (const double v : values) ASSERT_EQ(bits(intPart(v)), bits(std::floor(v))) << v;
     const std::pair<double, int> halves[] = {{2.5, 2},    {3.5, 4},         {-2.5, -2},        {-3.5, -4},
                                              {2.4999, 2}, {32767.4, 32767}, {-32768.5, -32768}};
     for (auto [x, whole] : halves) EXPECT_EQ(toInt16(x), whole) << x;
