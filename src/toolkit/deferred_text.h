@@ -41,30 +41,31 @@ class DeferredText {
     bool set(std::string_view text) {
         if (get() == text) return false;
         text_.assign(text);
+        number_.format = nullptr;
         state_ = 0;
         return true;
     }
     // The tick's common case, kept to a compare and a few stores: the number and its way of showing are
     // only remembered; the text is written when someone reads it.
     bool set(NumberShown number) {
-        if ((state_ & kHoldsNumber) && sameNumber(number)) return false;
+        if (sameNumber(number)) return false;
         number_ = number;
-        state_ = kHoldsNumber | kPending;
+        state_ = kPending;
         return true;
     }
 
   private:
     enum : std::uint8_t {
         kPending = 1,       // text_ is behind number_
-        kHoldsNumber = 2,   // number_ is what text_ shows (or will show once read)
-        kLeadingKnown = 4,  // leading_ is the lenient number of the text
-        kStrictKnown = 8,   // strict_ is the strict number of the text
+        kLeadingKnown = 2,  // leading_ is the lenient number of the text
+        kStrictKnown = 4,   // strict_ is the strict number of the text
     };
     void render() const {
         text_ = shownText(number_);
         state_ &= static_cast<std::uint8_t>(~kPending);
     }
-    // Each literal has one format object, so equal formats are one pointer.
+    // Each literal has one format object, so equal formats are one pointer; a text set as text has no
+    // format and equals no number.
     bool sameNumber(NumberShown n) const {
         return std::bit_cast<std::uint64_t>(n.value) == std::bit_cast<std::uint64_t>(number_.value) &&
                n.format == number_.format;
@@ -73,7 +74,7 @@ class DeferredText {
     mutable std::uint8_t state_ = 0;
     mutable double leading_ = 0;
     mutable std::optional<double> strict_;
-    NumberShown number_{};
+    NumberShown number_{0, nullptr};  // what text_ shows (or will once read), when it was set as a number
 };
 
 }  // namespace zephra::toolkit
