@@ -24,7 +24,9 @@ test-debug: deps
 	cmake --build build/debug -j $(JOBS)
 	ctest --test-dir build/debug --output-on-failure -j $(JOBS)
 
+# Wall times first, then callgrind's instruction counts per tick, which a busy machine does not change.
 bench: deps
+	@tools/install-deps.sh valgrind
 	cmake --preset bench
 	cmake --build build/bench -j $(JOBS)
 	build/bench/bench/zephra_bench
@@ -33,6 +35,7 @@ bench: deps
 	  time build/bench/zephra-batch --scenario 10 --orbits 1 --out /tmp > /dev/null'
 	@for s in 10 21; do printf 'zephra-batch scenario %s, 2000000 ticks: ' $$s; \
 	  build/bench/zephra-batch --scenario $$s --iterations 2000000 --out /tmp | grep -o '"iterations_per_second": [0-9.]*'; done
+	@for s in 10 21; do tools/tick-instructions.sh build/bench/zephra-batch $$s; done
 
 install: deps build/release/build.ninja
 	cmake --build build/release -j $(JOBS)
