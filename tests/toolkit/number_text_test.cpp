@@ -217,7 +217,12 @@ TEST(WholeNumbers, IntFloorsAndSixteenBitRoundsHalvesToEven) {
         values.push_back(std::nextafter(std::floor(v), -INFINITY));
         values.push_back(std::nextafter(std::floor(v), INFINITY));
     }
-    for (const double v : values) ASSERT_EQ(bits(intPart(v)), bits(std::floor(v))) << v;
+    for (const double v : values) {
+        if (std::isnan(v))
+            ASSERT_TRUE(std::isnan(intPart(v)));  // which NaN floor gives differs between builds
+        else
+            ASSERT_EQ(bits(intPart(v)), bits(std::floor(v))) << v;
+    }
     const std::pair<double, int> halves[] = {{2.5, 2},    {3.5, 4},         {-2.5, -2},        {-3.5, -4},
                                              {2.4999, 2}, {32767.4, 32767}, {-32768.5, -32768}};
     for (auto [x, whole] : halves) EXPECT_EQ(toInt16(x), whole) << x;
