@@ -5,13 +5,13 @@
 
 #include <array>
 #include <cmath>
-#include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <string>
 #include <type_traits>
 
-#include "engine/zero_pages.h"
 #include "toolkit/deferred_text.h"
 
 namespace zephra {
@@ -32,15 +32,18 @@ inline constexpr double kHalfPi = 1.5707963267949;
 inline constexpr double kMoveErrFactor = 125.68;
 
 // Position history of the main pair, one slot per tick, for the finite speed of gravity and the repair of
-// the orbit line. Allocated once as zero pages that the system provides as each is first touched, so the
-// slots no run has reached cost no memory.
+// the orbit line. Allocated once and zero-filled by the system as each page is first touched, so the slots
+// no run has reached cost no memory.
 template <typename T>
 class History {
     static_assert(std::is_trivial_v<T>, "the history is zero-filled as raw memory");
-    static constexpr std::size_t kBytes = static_cast<std::size_t>(kHistorySlots) * kPairSlots * sizeof(T);
 
   public:
-    History() : data_(static_cast<T*>(allocateZeroPages(kBytes))) {}
+    History()
+        : data_(
+              static_cast<T*>(std::calloc(static_cast<std::size_t>(kHistorySlots) * kPairSlots, sizeof(T)))) {
+        if (!data_) throw std::bad_alloc();
+    }
     T& operator()(int slot, int body) { return data_[static_cast<std::size_t>(slot) * kPairSlots + body]; }
     T operator()(int slot, int body) const {
         return data_[static_cast<std::size_t>(slot) * kPairSlots + body];
@@ -48,7 +51,7 @@ class History {
 
   private:
     struct Release {
-        void operator()(T* p) const { releaseZeroPages(p, kBytes); }
+        void operator()(T* p) const { std::free(p); }
     };
     std::unique_ptr<T[], Release> data_;
 };
