@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
     toolkit::HeadlessPlatform platform(folder.string());
     FormOrbit form(platform);
     form.trace().setEnabled(traceOut.is_open());
+    form.showPanels(false);
     const batch::RunRecord record = batch::runScenario(form, options);
     if (!record.refused.empty()) {
         std::fprintf(stderr, "zephra-batch: %s\n", record.refused.c_str());

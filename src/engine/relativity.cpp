@@ -61,7 +61,7 @@ void FormOrbit::lightSpeedLimit(int k) {
         st.VelX[k] = einX;
         st.VelY[k] = einY;
     }
-    if (k < kPairSlots) {
+    if (k < kPairSlots && panelsShown_) {
         using toolkit::asFixedText;
         const toolkit::NumberShown trend = deltaV > 0   ? asFixedText<">0">()
                                            : deltaV < 0 ? asFixedText<"<0">()

@@ -96,11 +96,13 @@ void FormOrbit::moveBodies() {
 void FormOrbit::showBodyPanel(int i) {
     const double orbV =
         std::sqrt(st.VelX[i] * st.VelX[i] + st.VelY[i] * st.VelY[i]) * (st.ItersPerSec / st.LightC);
-    TXvolight[i].setText(asPattern<"0.00000000000000">(orbV));
-    TXvolight[i].setToolTip(asNumber(orbV));
-    TXmass[i].setText(asPattern<"0.00000000000000">(st.Mass[i]));
-    TXmass[i].setToolTip(asNumber<" kg">(1e30 * st.Mass[i] * kSolarMassKg));
-    TXspin[i].setText(asPattern<"0.00000000000000">(st.Spin[i]));
+    if (panelsShown_) {
+        TXvolight[i].setText(asPattern<"0.00000000000000">(orbV));
+        TXvolight[i].setToolTip(asNumber(orbV));
+        TXmass[i].setText(asPattern<"0.00000000000000">(st.Mass[i]));
+        TXmass[i].setToolTip(asNumber<" kg">(1e30 * st.Mass[i] * kSolarMassKg));
+        TXspin[i].setText(asPattern<"0.00000000000000">(st.Spin[i]));
+    }
 
     const double radius = TXrad[i].leadingValue();
     const double surfaceSpeed = std::abs(st.TwoPi * st.Spin[i] * radius * st.ItersPerSec / st.LightC);
@@ -112,6 +114,7 @@ void FormOrbit::showBodyPanel(int i) {
         st.Spin[i] -= sign * excess * st.LightC / (st.TwoPi * radius * st.ItersPerSec);
         spinV = std::abs(st.TwoPi * st.Spin[i] * radius * st.ItersPerSec / st.LightC);  // of the spin left
     }
+    if (!panelsShown_) return;
     TXspinC[i].setText(asPattern<"0.0000000000000">(spinV));
     TXspinT[i].setText(asPattern<"0.0000000000000">(orbV + spinV));
 }
@@ -207,11 +210,13 @@ void FormOrbit::applyAccelerations() {
         if (b <= kMaxScreenSlot) {
             st.StepLen[b] = std::sqrt(work_.AccX[b] * work_.AccX[b] + work_.AccY[b] * work_.AccY[b]);
             st.MoveErr[b] = st.StepLen[b] * kMoveErrFactor / st.Dist;
-            TXtimErr[b].setText(asPattern<"000.000000000">(st.MoveErr[b]));
-            TXtimErr[b].setToolTip(asPattern<"000.00000000000000">(st.MoveErr[b]));
             if (st.MoveErr[b] > st.MoveErrMax[b]) st.MoveErrMax[b] = st.MoveErr[b];
-            TxMerr[b].setText(asPattern<"000.000000000">(st.MoveErrMax[b]));
-            TxMerr[b].setToolTip(asPattern<"000.00000000000000">(st.MoveErrMax[b]));
+            if (panelsShown_) {
+                TXtimErr[b].setText(asPattern<"000.000000000">(st.MoveErr[b]));
+                TXtimErr[b].setToolTip(asPattern<"000.00000000000000">(st.MoveErr[b]));
+                TxMerr[b].setText(asPattern<"000.000000000">(st.MoveErrMax[b]));
+                TxMerr[b].setToolTip(asPattern<"000.00000000000000">(st.MoveErrMax[b]));
+            }
             if (errorLimit < st.MoveErr[b] && endOnError) st.EndCode = 99;
         }
         st.VelX[b] += work_.AccX[b];

@@ -6,10 +6,10 @@
 // The virtual clock of a run and the end-of-run notices, shown once per tick.
 namespace zephra {
 
+using toolkit::asFixedText;
 using toolkit::asPattern;
 using toolkit::asSignedNumber;
-using toolkit::intPart;
-using toolkit::numberText;
+using toolkit::asWholeNumber;
 
 namespace {
 
@@ -43,25 +43,27 @@ void FormOrbit::TikTok() {
     const double seconds = st.ElapsedFrac / kUnitsPerSecond + st.ElapsedSec;
     st.ElapsedDays = seconds / kSecondsPerDay;
     st.ElapsedYears = seconds / kSecondsPerYear;
+    // Always current: the orbit panel keeps these texts as the first half orbit's period.
     Laday.setCaption(asPattern<"0.00000000">(st.ElapsedDays));
     LaYears.setCaption(asPattern<"0.00000000">(st.ElapsedYears));
 
-    if (st.TimeScaleIdx > 10) {
-        if (st.ElapsedYears < kMillionYearsFrom) {
-            Lamil.setCaption(numberText(intPart(st.ElapsedYears / 1000)));
-            Lamil.setToolTip("Thousand Years");
-            LaYonks.setCaption("Thousand Years:");
-            LaYonks.setForeColor(Chuser.foreColor());
-        } else {
-            Lamil.setCaption(numberText(intPart(st.ElapsedYears / 1000000)));
-            Lamil.setToolTip("Million Years");
-            LaYonks.setCaption("Million Years:");
-            LaYonks.setForeColor(Label7.foreColor());
+    if (panelsShown_) {
+        if (st.TimeScaleIdx > 10) {
+            if (st.ElapsedYears < kMillionYearsFrom) {
+                Lamil.setCaption(asWholeNumber(st.ElapsedYears / 1000));
+                Lamil.setToolTip(asFixedText<"Thousand Years">());
+                LaYonks.setCaption(asFixedText<"Thousand Years:">());
+                LaYonks.setForeColor(Chuser.foreColor());
+            } else {
+                Lamil.setCaption(asWholeNumber(st.ElapsedYears / 1000000));
+                Lamil.setToolTip(asFixedText<"Million Years">());
+                LaYonks.setCaption(asFixedText<"Million Years:">());
+                LaYonks.setForeColor(Label7.foreColor());
+            }
         }
+        LaTime.setCaption(asPattern<"00000">(st.ElapsedFrac));
+        LaTT.setCaption(asSignedNumber<".">(st.ElapsedSec));
     }
-
-    LaTime.setCaption(asPattern<"00000">(st.ElapsedFrac));
-    LaTT.setCaption(asSignedNumber<".">(st.ElapsedSec));
 
     if (const char* notice = endNotice(st.EndCode)) {
         LaChirp[1].setCaption(notice);

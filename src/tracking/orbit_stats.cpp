@@ -52,11 +52,11 @@ bool FormOrbit::OrbitTickStart() {
             TXyearFreq.setText(st.AvgYearsText);
         }
     }
-    TXlaps.setText(asNumber(st.Laps));
+    if (panelsShown_) TXlaps.setText(asNumber(st.Laps));
 
     st.Iters += 1;
     if (st.Iters == 1 && st.ScenarioNo == 0) Mitsu();
-    TXiterations.setText(asNumber(st.Iters));
+    if (panelsShown_) TXiterations.setText(asNumber(st.Iters));
 
     if (st.Quart != st.PrevQuart) {
         const int quadrant = static_cast<int>(st.Quart);
@@ -91,18 +91,18 @@ void FormOrbit::OrbitPairStep() {
     if (d < st.AllMin) st.AllMin = d;
     if (d > st.AllMax) st.AllMax = d;
     st.AllDif = st.AllMax - st.AllMin;
-    TXdif.setToolTip(asNumber(st.AllDif));
+    st.AllEcc = tracking::eccentricityPct(st.AllMin, st.AllMax);
+    st.LapEcc = tracking::eccentricityPct(st.LapMin, st.LapMax);
+    if (!panelsShown_) return;
 
+    TXdif.setToolTip(asNumber(st.AllDif));
     TXmin.setText(asWholeNumber(st.LapMin));
     TXmin.setToolTip(asSignedNumber<" km">(st.LapMin));
     TXmax.setText(asWholeNumber(st.LapMax));
     TXmax.setToolTip(asSignedNumber<" km">(st.LapMax));
     TxTmin.setToolTip(asNumber(st.AllMin));
     TxTmax.setToolTip(asNumber(st.AllMax));
-
-    st.AllEcc = tracking::eccentricityPct(st.AllMin, st.AllMax);
     TXperdif.setText(asPattern<"00.000">(st.AllEcc));
-    st.LapEcc = tracking::eccentricityPct(st.LapMin, st.LapMax);
     TXperOdif.setText(asPattern<"00.000">(st.LapEcc));
 
     const bool simple = ChNum.ticked();

@@ -45,6 +45,10 @@ class FormOrbit : public toolkit::Form {
     const tracking::TraceRecorder& trace() const { return trace_; }
     toolkit::Surface& surface() { return surface_; }
     const toolkit::Surface& surface() const { return surface_; }
+    // Whether the tick keeps its number panels current, as the window needs (on from the start). A run that
+    // nobody watches turns them off: nothing in the simulation reads them, and writing them is a fifth of
+    // the tick.
+    void showPanels(bool on) { panelsShown_ = on; }
     // Drawing-area size in twips, as the handlers that need the window's own size read it.
     double ScaleWidth() const { return toolkit::Surface::width(); }
     double ScaleHeight() const { return toolkit::Surface::height(); }
@@ -265,6 +269,7 @@ class FormOrbit : public toolkit::Form {
         }
     };
     TickWork work_{};
+    bool panelsShown_ = true;
     void readTickParameters();
     void recordHistory();
     void moveBodies();
