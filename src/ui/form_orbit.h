@@ -259,12 +259,11 @@ class FormOrbit : public toolkit::Form {
         double GravSpeed = 0;       // km/s
         bool OddLap = false;        // an odd orbit count: the orbit line in its other shade
         PullMemo Memo;              // the instant pull of the last pair, for the same pair reversed
-        // A tick keeps no pull, radius or memo of the last one. The per-body arrays are left as they are:
-        // every tick writes them for each of its bodies before reading them, a body taken out as 0.
+        // A tick keeps no pull, radius or memo of the last one. The per-body arrays, the speed of gravity and
+        // the orbit's shade are left as they are: every tick writes them before reading them.
         void startTick() {
-            SumAx = SumAy = Ax = Ay = RadI = RadJ = GravSpeed = 0;
+            SumAx = SumAy = Ax = Ay = RadI = RadJ = 0;
             PairTag = 0;
-            OddLap = false;
             Memo = PullMemo{};
         }
     };

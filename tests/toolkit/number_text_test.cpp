@@ -191,25 +191,11 @@ TEST(FormatNumber, PatternsFixDecimalsAndLeadingZeros) {
 
 TEST(WholeNumbers, IntFloorsAndSixteenBitRoundsHalvesToEven) {
     const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
-    std::vector<double> values = {0.0,
-                                  -0.0,
-                                  0.5,
-                                  -0.5,
-                                  -1e-300,
-                                  1e-300,
-                                  2.7,
-                                  -2.2,
-                                  -3.0,
-                                  0x1p52,
-                                  -0x1p52,
-                                  0x1p53,
-                                  1e300,
-                                  -1e300,
-                                  0x1p52 - 0.5,
-                                  -(0x1p52 - 0.5),
-                                  std::numeric_limits<double>::infinity(),
-                                  -std::numeric_limits<double>::infinity(),
-                                  std::numeric_limits<double>::quiet_NaN()};
+    std::vector<double> values = {std::numeric_limits<double>::quiet_NaN()};
+    for (const double m : {0.0, 0.5, 1e-300, 2.2, 3.0, 0x1p52 - 0.5, 0x1p52, 0x1p53, 1e300, HUGE_VAL}) {
+        values.push_back(m);
+        values.push_back(-m);  // -0.0 among them
+    }
     std::mt19937_64 random(5);
     for (int n = 0; n < 100000; ++n) {
         const double v = std::bit_cast<double>(random());  // every exponent and sign
