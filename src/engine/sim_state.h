@@ -58,8 +58,19 @@ class History {
 
 template <typename T>
 using Bodies = std::array<T, kBodySlots>;
+
+// The pixels of one body's surface pattern (point, ring), as indices of the drawing, or kOffDrawing.
+inline constexpr std::int32_t kOffDrawing = -1;
+using SurfPixelGrid = std::array<std::array<std::int32_t, kSurfRings>, kSurfPoints>;
 template <typename T>
 using PairSlots = std::array<T, kPairSlots>;
+
+constexpr PairSlots<SurfPixelGrid> noSurfPixels() {
+    PairSlots<SurfPixelGrid> grids{};
+    for (SurfPixelGrid& grid : grids)
+        for (auto& point : grid) point.fill(kOffDrawing);
+    return grids;
+}
 
 struct SimState {
     // Physical state per body 0..9. Body 0 is fixed: it attracts, never moves, and collects shed mass.
@@ -92,9 +103,8 @@ struct SimState {
     History<double> BufMass;  // solar masses
     History<float> BufShade;  // 2 written in an even orbit, 3 in an odd one
 
-    // Surface pattern points (body, point, ring), twips.
-    double SurfX[kPairSlots][kSurfPoints][kSurfRings]{};
-    double SurfY[kPairSlots][kSurfPoints][kSurfRings]{};
+    // Surface pattern points (body, point, ring): the pixel each was drawn in, kept for the next erase.
+    PairSlots<SurfPixelGrid> SurfPixel = noSurfPixels();
     double SurfPoints = 0;  // points per ring in use
     double RadTwips = 0;    // radius of the drawn body, twips
 

@@ -13,10 +13,6 @@ namespace {
 constexpr int kMaxRings = 6;
 constexpr int kMaxPoints = 32;
 constexpr double kMinDrawnRadius = 60;  // twips; smaller discs show only the orbit line when "Auto" is on
-
-bool insideDrawing(double x, double y) {
-    return x > 0 && x < toolkit::Surface::width() && y > 0 && y < toolkit::Surface::height();
-}
 }  // namespace
 
 double FormOrbit::DecayBod(int i, double OrbV, double SpinV) {
@@ -49,28 +45,28 @@ void FormOrbit::RotaP(int i) {
         Text3.setText("32");
     }
     const int points = toolkit::clampToInt16(st.SurfPoints);
-    const toolkit::Color black = toolkit::rgb(0, 0, 0);
-    for (int ring = 0; ring < rings; ++ring) {
-        for (int p = 1; p <= points; ++p) {
-            const double x = st.SurfX[i][p][ring], y = st.SurfY[i][p][ring];
-            if (insideDrawing(x, y)) surface_.setPoint(x, y, black);
+    SurfPixelGrid& pixels = st.SurfPixel[i];
+    const auto paint = [&](toolkit::Color colour) {
+        for (int ring = 0; ring < rings; ++ring) {
+            for (int p = 1; p <= points; ++p) {
+                if (pixels[p][ring] != kOffDrawing) surface_.setPixel(pixels[p][ring], colour);
+            }
         }
-    }
+    };
+    paint(toolkit::rgb(0, 0, 0));
     st.RotAngle[i] += st.Spin[i];
     if (st.RotAngle[i] > st.TwoPi) st.RotAngle[i] -= st.TwoPi;
     if (st.RotAngle[i] < 0) st.RotAngle[i] += st.TwoPi;
-    const toolkit::Color colour = TXvolight[i].foreColor();
-    for (int ring = 0; ring < rings; ++ring) {
-        const double depth = 1 - 0.1 * ring;
-        for (int p = 1; p <= points; ++p) {
-            const double angle = (p / st.SurfPoints) * st.TwoPi + st.RotAngle[i];
-            const double x = st.RadTwips * std::sin(angle) * depth + st.ScrX[i];
-            const double y = st.RadTwips * std::cos(angle) * depth + st.ScrY[i];
-            st.SurfX[i][p][ring] = x;
-            st.SurfY[i][p][ring] = y;
-            if (insideDrawing(x, y)) surface_.setPoint(x, y, colour);
-        }
-    }
+    patternPlacers_[i].place({.radius = st.RadTwips,
+                              .turn = st.RotAngle[i],
+                              .centreX = st.ScrX[i],
+                              .centreY = st.ScrY[i],
+                              .points = st.SurfPoints,
+                              .fullTurn = st.TwoPi,
+                              .count = points,
+                              .rings = rings},
+                             pixels);
+    paint(TXvolight[i].foreColor());
 }
 
 void FormOrbit::Mitsu() {

@@ -5,7 +5,10 @@
 namespace zephra::toolkit {
 
 void Surface::clear() {
-    std::fill(pixels_.begin(), pixels_.end(), kBlack);
+    if (touchedFrom_ < touchedTo_)
+        std::fill(pixels_.begin() + touchedFrom_, pixels_.begin() + touchedTo_, kBlack);
+    touchedFrom_ = kPixelCount;
+    touchedTo_ = 0;
     ++generation_;
 }
 

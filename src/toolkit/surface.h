@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -25,10 +26,19 @@ class Surface {
     void setPoint(double xTwips, double yTwips, Color c) {
         int px, py;
         if (!toPixel(xTwips, yTwips, px, py)) return;
-        Color& p = pixels_[static_cast<std::size_t>(py) * kWidthPixels + static_cast<std::size_t>(px)];
+        setPixel(py * kWidthPixels + px, c);
+    }
+    // The index of the pixel of a point inside the surface, for setPixel.
+    static std::int32_t pixelIndex(double xTwips, double yTwips) {
+        return static_cast<int>(yTwips) / kTwipsPerPixel * kWidthPixels +
+               static_cast<int>(xTwips) / kTwipsPerPixel;
+    }
+    void setPixel(std::int32_t index, Color c) {
+        Color& p = pixels_[static_cast<std::size_t>(index)];
         if (p == c) return;
         p = c;
         ++generation_;
+        touch(index);
     }
     // The colour of a point, or -1 outside the surface.
     std::int64_t point(double xTwips, double yTwips) const {
@@ -50,8 +60,16 @@ class Surface {
         py = static_cast<int>(y) / kTwipsPerPixel;
         return true;
     }
+    // Widens the stretch of pixels that may differ from black, so that a clear fills only that stretch: the
+    // runs that clear the screen at every orbit draw a few hundred points between two clears.
+    void touch(std::int32_t index) {
+        touchedFrom_ = std::min(touchedFrom_, index);
+        touchedTo_ = std::max(touchedTo_, index + 1);
+    }
+    static constexpr std::int32_t kPixelCount = kWidthPixels * kHeightPixels;
     std::vector<Color> pixels_;
     std::uint64_t generation_ = 0;
+    std::int32_t touchedFrom_ = kPixelCount, touchedTo_ = 0;  // pixels [from, to) may not be black
 };
 
 }  // namespace zephra::toolkit

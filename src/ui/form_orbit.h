@@ -6,6 +6,7 @@
 
 #include "engine/pair_pull.h"
 #include "engine/sim_state.h"
+#include "engine/spin_pattern.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "toolkit/platform.h"
@@ -268,6 +269,7 @@ class FormOrbit : public toolkit::Form {
         }
     };
     TickWork work_{};
+    PairSlots<PatternPlacer> patternPlacers_{};  // where each body's surface pattern falls, remembered
     bool panelsShown_ = true;
     void readTickParameters();
     void recordHistory();

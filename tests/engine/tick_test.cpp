@@ -140,9 +140,9 @@ TEST(RotaP, DrawsRingsThatTurnByTheSpin) {
         EXPECT_NEAR(p.st.RotAngle[1], kTwoPi / 100, 1e-15);
         // Point 8 of the inner ring (0.9 of the radius) a quarter turn plus the spin round the centre.
         const double angle = kTwoPi / 4 + kTwoPi / 100;
-        EXPECT_NEAR(p.st.SurfX[1][8][1], 900 * std::sin(angle) + 7680, 1e-9);
-        EXPECT_NEAR(p.st.SurfY[1][8][1], 900 * std::cos(angle) + 4800, 1e-9);
-        EXPECT_EQ(p.form->surface().point(p.st.SurfX[1][8][1], p.st.SurfY[1][8][1]), toolkit::rgb(1, 2, 3));
+        const double x = 900 * std::sin(angle) + 7680, y = 900 * std::cos(angle) + 4800;
+        EXPECT_EQ(p.st.SurfPixel[1][8][1], toolkit::Surface::pixelIndex(x, y));
+        EXPECT_EQ(p.form->surface().point(x, y), toolkit::rgb(1, 2, 3));
         for (int i = 1; i < 150; ++i) p.form->RotaP(1);
         EXPECT_NEAR(p.st.RotAngle[1], kTwoPi / 2, 1e-9);  // one and a half turns, kept within one
     }
