@@ -24,7 +24,8 @@ test-debug: deps
 	cmake --build build/debug -j $(JOBS)
 	ctest --test-dir build/debug --output-on-failure -j $(JOBS)
 
-# Wall times first, then callgrind's instruction counts per tick, which a busy machine does not change.
+# Wall times first: the benchmarks, then zephra-batch over the whole catalogue; then callgrind's instruction
+# counts per tick of the three slowest scenarios, which a busy machine does not change.
 bench: deps
 	@tools/install-deps.sh valgrind
 	cmake --preset bench
@@ -33,9 +34,7 @@ bench: deps
 	build/bench/bench/zephra_window_bench
 	@bash -c 'TIMEFORMAT="zephra-batch, one Earth year of scenario 10 from start-up: %R s wall"; \
 	  time build/bench/zephra-batch --scenario 10 --orbits 1 --out /tmp > /dev/null'
-	@for s in 10 21; do printf 'zephra-batch scenario %s, 2000000 ticks: ' $$s; \
-	  build/bench/zephra-batch --scenario $$s --iterations 2000000 --out /tmp | grep -o '"iterations_per_second": [0-9.]*'; done
-	@for s in 10 21; do tools/tick-instructions.sh build/bench/zephra-batch $$s; done
+	tools/catalogue-speed.sh build/bench/zephra-batch
 
 install: deps build/release/build.ninja
 	cmake --build build/release -j $(JOBS)

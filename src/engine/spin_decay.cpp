@@ -45,18 +45,13 @@ void FormOrbit::RotaP(int i) {
         Text3.setText("32");
     }
     const int points = toolkit::clampToInt16(st.SurfPoints);
-    SurfPixelGrid& pixels = st.SurfPixel[i];
-    const auto paint = [&](toolkit::Color colour) {
-        for (int ring = 0; ring < rings; ++ring) {
-            for (int p = 1; p <= points; ++p) {
-                if (pixels[p][ring] != kOffDrawing) surface_.setPixel(pixels[p][ring], colour);
-            }
-        }
-    };
-    paint(toolkit::rgb(0, 0, 0));
     st.RotAngle[i] += st.Spin[i];
     if (st.RotAngle[i] > st.TwoPi) st.RotAngle[i] -= st.TwoPi;
     if (st.RotAngle[i] < 0) st.RotAngle[i] += st.TwoPi;
+    // The points that left their pixel are erased from it; then every point is drawn, which also restores
+    // one that an erase or the orbit line painted over.
+    SurfPixelGrid& pixels = st.SurfPixel[i];
+    const toolkit::Color black = toolkit::rgb(0, 0, 0);
     patternPlacers_[i].place({.radius = st.RadTwips,
                               .turn = st.RotAngle[i],
                               .centreX = st.ScrX[i],
@@ -65,8 +60,15 @@ void FormOrbit::RotaP(int i) {
                               .fullTurn = st.TwoPi,
                               .count = points,
                               .rings = rings},
-                             pixels);
-    paint(TXvolight[i].foreColor());
+                             pixels, [&](std::int32_t left) {
+                                 if (left != kOffDrawing) surface_.setPixel(left, black);
+                             });
+    const toolkit::Color colour = TXvolight[i].foreColor();
+    for (int ring = 0; ring < rings; ++ring) {
+        for (int p = 1; p <= points; ++p) {
+            if (pixels[p][ring] != kOffDrawing) surface_.setPixel(pixels[p][ring], colour);
+        }
+    }
 }
 
 void FormOrbit::Mitsu() {

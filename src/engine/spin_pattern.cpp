@@ -11,9 +11,10 @@ namespace zephra {
 
 namespace {
 
-constexpr double kPixel = toolkit::kTwipsPerPixel;
+constexpr int kPixel = toolkit::kTwipsPerPixel;
 constexpr double kWidth = toolkit::Surface::width();
 constexpr double kHeight = toolkit::Surface::height();
+constexpr double kEverywhere = std::numeric_limits<double>::infinity();
 
 // Rounding of the angle, the sine and the sums, generously: a point never moves less than it seems to.
 constexpr double kRoundingShare = 1e-9;
@@ -22,58 +23,78 @@ bool insideDrawing(double x, double y) {
     return x > 0 && x < kWidth && y > 0 && y < kHeight;
 }
 
-// How far a coordinate inside the drawing is from the nearest pixel edge.
-double edgeDistance(double c) {
-    const double within = std::fmod(c, kPixel);
-    return std::min(within, kPixel - within);
+// The room a coordinate has below and above it without changing what is drawn.
+struct Room {
+    double below, above;
+};
+
+// Inside the drawing: the edges of its pixel column or row.
+Room withinPixel(double c) {
+    const double edge = static_cast<int>(c) / kPixel * kPixel;
+    return {c - edge, edge + kPixel - c};
 }
 
-// How far a point may move before it could land in another pixel or cross the drawing's edge. Outside the
-// drawing it stays outside until every coordinate outside has come back in. NaN for a point not a number,
-// which is then placed again every tick.
-double marginOf(double x, double y) {
-    if (insideDrawing(x, y)) return std::min(edgeDistance(x), edgeDistance(y));
-    const auto outside = [](double c, double size) { return c <= 0 ? -c : c >= size ? c - size : 0.0; };
-    if (std::isnan(x) || std::isnan(y)) return std::numeric_limits<double>::quiet_NaN();
-    return std::max(outside(x, kWidth), outside(y, kHeight));
-}
-
-bool sameShape(const PatternPlace& a, const PatternPlace& b) {
-    return std::bit_cast<std::uint64_t>(a.points) == std::bit_cast<std::uint64_t>(b.points) &&
-           a.count == b.count && a.rings == b.rings;
+// Off the drawing on this coordinate: the point stays off while the coordinate stays beyond the edge.
+Room beyondEdge(double c, double size) {
+    if (c <= 0) return {kEverywhere, -c};
+    return {c - size, kEverywhere};
 }
 
 }  // namespace
 
-void PatternPlacer::place(const PatternPlace& now, SurfPixelGrid& pixels) {
-    // The most any point has moved since the last call: the radius changed, the turn swept the rim, the
-    // centre moved. NaN (a value not a number) or a new shape places every point again.
-    double moved = std::numeric_limits<double>::infinity();
-    if (known_ && sameShape(now, last_)) {
-        moved = std::abs(now.radius - last_.radius) + std::abs(now.radius) * std::abs(now.turn - last_.turn) +
-                std::max(std::abs(now.centreX - last_.centreX), std::abs(now.centreY - last_.centreY)) +
-                kRoundingShare * (1 + std::abs(now.radius) + std::abs(now.centreX) + std::abs(now.centreY));
-    }
+bool PatternPlacer::sameBits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+// The centre's move is taken with its sign; the turn and a change of radius move a point at most by the arc
+// and the change, in any direction. A NaN anywhere fails every comparison: the point is placed again.
+void PatternPlacer::markStaying(const PatternPlace& now) {
+    const double radius = std::abs(now.radius);
+    const double rounding = kRoundingShare * (1 + radius + std::abs(now.centreX) + std::abs(now.centreY));
     for (int p = 1; p <= now.count; ++p) {
-        if (margin_[p] > moved) {
-            margin_[p] -= moved;
-            continue;
-        }
-        const double angle = (p / now.points) * now.fullTurn + now.turn;
-        const double sine = std::sin(angle), cosine = std::cos(angle);
-        double margin = std::numeric_limits<double>::infinity();
-        for (int ring = 0; ring < now.rings; ++ring) {
-            const double depth = 1 - 0.1 * ring;
-            const double x = now.radius * sine * depth + now.centreX;
-            const double y = now.radius * cosine * depth + now.centreY;
-            pixels[p][ring] = insideDrawing(x, y) ? toolkit::Surface::pixelIndex(x, y) : kOffDrawing;
-            const double pointMargin = marginOf(x, y);
-            if (!(pointMargin >= margin)) margin = pointMargin;  // a NaN stays: placed again next time
-        }
-        margin_[p] = margin;
+        const double spread =
+            std::abs(now.radius - radius_[p]) + radius * std::abs(now.turn - turn_[p]) + rounding;
+        // Bitwise ands: four comparisons and no branch.
+        staying_[p] = (now.centreX + spread < rightmost_[p]) & (now.centreX - spread > leftmost_[p]) &
+                      (now.centreY + spread < lowest_[p]) & (now.centreY - spread > topmost_[p]);
     }
-    last_ = now;
-    known_ = true;
+}
+
+void PatternPlacer::placePoint(const PatternPlace& now, int p, std::array<std::int32_t, kSurfRings>& pixels) {
+    const double angle = (p / now.points) * now.fullTurn + now.turn;
+    const double sine = std::sin(angle), cosine = std::cos(angle);
+    double left = kEverywhere, right = kEverywhere, up = kEverywhere, down = kEverywhere;
+    for (int ring = 0; ring < now.rings; ++ring) {
+        const double depth = 1 - 0.1 * ring;
+        const double x = now.radius * sine * depth + now.centreX;
+        const double y = now.radius * cosine * depth + now.centreY;
+        Room across{kEverywhere, kEverywhere}, along{kEverywhere, kEverywhere};
+        if (insideDrawing(x, y)) {
+            pixels[ring] = toolkit::Surface::pixelIndex(x, y);
+            across = withinPixel(x);
+            along = withinPixel(y);
+        } else {
+            pixels[ring] = kOffDrawing;
+            // Off the drawing it stays off while the coordinate farthest beyond an edge stays beyond it.
+            const double offX = x <= 0 ? -x : x - kWidth, offY = y <= 0 ? -y : y - kHeight;
+            if (offX >= offY)
+                across = beyondEdge(x, kWidth);
+            else if (offY >= 0)
+                along = beyondEdge(y, kHeight);
+            else
+                across = along = {0, 0};  // not a number: placed again next time
+        }
+        left = std::min(left, across.below);
+        right = std::min(right, across.above);
+        up = std::min(up, along.below);
+        down = std::min(down, along.above);
+    }
+    radius_[p] = now.radius;
+    turn_[p] = now.turn;
+    leftmost_[p] = now.centreX - left;
+    rightmost_[p] = now.centreX + right;
+    topmost_[p] = now.centreY - up;
+    lowest_[p] = now.centreY + down;
 }
 
 }  // namespace zephra

@@ -3,13 +3,14 @@
 // Where the points of a body's turning surface pattern land on the drawing: one pixel per point and ring.
 //
 // A point sits at radius x sin(angle) x depth + centre, and the pattern turns by the body's spin every tick,
-// but a point changes pixel only every few ticks. The placer remembers, for each point, how far it may still
-// move before its pixel could change (its distance to the nearest pixel edge, less every movement since),
-// and takes the sine and cosine again only for points that may have crossed an edge. The pixels it gives
-// are exactly those of the sine and cosine taken every tick: it costs the gas clouds and the white dwarfs
-// most of their tick otherwise.
+// but a point changes pixel only every few ticks. The placer remembers, for each point, where it was last
+// placed and how far it could move from there, each way, without leaving its pixel; it takes the sine and
+// cosine again only for a point that may have left it. The pixels are exactly those of the sine and cosine
+// taken every tick, at a fraction of the cost: the pattern was most of the tick of the gas clouds and the
+// white dwarfs.
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 #include "engine/sim_state.h"
@@ -30,13 +31,43 @@ struct PatternPlace {
 
 class PatternPlacer {
   public:
-    // Writes the pixel (or kOffDrawing) of every drawn point of the body into pixels.
-    void place(const PatternPlace& now, SurfPixelGrid& pixels);
+    // Writes the pixel (or kOffDrawing) of every drawn point of the body into pixels, and calls
+    // moved(old pixel) for each whose pixel changed.
+    template <typename Moved>
+    void place(const PatternPlace& now, SurfPixelGrid& pixels, Moved moved) {
+        const bool sameShape = known_ && now.count == last_.count && now.rings == last_.rings &&
+                               sameBits(now.points, last_.points);
+        if (sameShape) {
+            markStaying(now);
+        } else {
+            staying_.fill(false);
+        }
+        for (int p = 1; p <= now.count; ++p) {
+            if (staying_[p]) continue;
+            const auto before = pixels[p];
+            placePoint(now, p, pixels[p]);
+            for (int ring = 0; ring < now.rings; ++ring)
+                if (before[ring] != pixels[p][ring]) moved(before[ring]);
+        }
+        last_ = now;
+        known_ = true;
+    }
 
   private:
+    template <typename T>
+    using PerPoint = std::array<T, kSurfPoints>;
+    static bool sameBits(double a, double b);
+    // Which points cannot have left their pixel since they were placed.
+    void markStaying(const PatternPlace& now);
+    void placePoint(const PatternPlace& now, int p, std::array<std::int32_t, kSurfRings>& pixels);
+
     PatternPlace last_{};
-    bool known_ = false;                        // last_ and margin_ describe the pixels of the previous call
-    std::array<double, kSurfPoints> margin_{};  // twips a point may still move within its pixel
+    bool known_ = false;  // the anchors describe the pixels of the previous call's shape
+    // Each point's anchor: the radius and turn it was placed at, and the box (twips) its centre may move in
+    // without any of the point's rings leaving its pixel. Kept as one array a field, so that the test of
+    // every point runs as one vector loop.
+    PerPoint<double> radius_{}, turn_{}, leftmost_{}, rightmost_{}, topmost_{}, lowest_{};
+    PerPoint<bool> staying_{};
 };
 
 }  // namespace zephra

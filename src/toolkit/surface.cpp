@@ -5,10 +5,13 @@
 namespace zephra::toolkit {
 
 void Surface::clear() {
-    if (touchedFrom_ < touchedTo_)
-        std::fill(pixels_.begin() + touchedFrom_, pixels_.begin() + touchedTo_, kBlack);
-    touchedFrom_ = kPixelCount;
-    touchedTo_ = 0;
+    if (changedTooMany_) {
+        std::fill(pixels_.begin(), pixels_.end(), kBlack);
+    } else {
+        for (std::int32_t index : changed_) pixels_[static_cast<std::size_t>(index)] = kBlack;
+    }
+    changed_.clear();
+    changedTooMany_ = false;
     ++generation_;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -16,7 +15,9 @@ class Surface {
     static constexpr int kWidthPixels = 1024;
     static constexpr int kHeightPixels = 768;
 
-    Surface() : pixels_(static_cast<std::size_t>(kWidthPixels) * kHeightPixels, kBlack) {}
+    Surface() : pixels_(static_cast<std::size_t>(kWidthPixels) * kHeightPixels, kBlack) {
+        changed_.reserve(kRememberedMost);
+    }
 
     // Width and height in twips.
     static constexpr double width() { return kWidthPixels * kTwipsPerPixel; }
@@ -38,7 +39,7 @@ class Surface {
         if (p == c) return;
         p = c;
         ++generation_;
-        touch(index);
+        remember(index);
     }
     // The colour of a point, or -1 outside the surface.
     std::int64_t point(double xTwips, double yTwips) const {
@@ -60,16 +61,21 @@ class Surface {
         py = static_cast<int>(y) / kTwipsPerPixel;
         return true;
     }
-    // Widens the stretch of pixels that may differ from black, so that a clear fills only that stretch: the
-    // runs that clear the screen at every orbit draw a few hundred points between two clears.
-    void touch(std::int32_t index) {
-        touchedFrom_ = std::min(touchedFrom_, index);
-        touchedTo_ = std::max(touchedTo_, index + 1);
+    // Remembers a pixel that may no longer be black, so that a clear blackens only those: the runs that clear
+    // the screen at every orbit change a few hundred pixels between two clears. Past kRememberedMost the
+    // clear blackens everything.
+    void remember(std::int32_t index) {
+        if (changed_.size() < kRememberedMost) {
+            changed_.push_back(index);
+        } else {
+            changedTooMany_ = true;
+        }
     }
-    static constexpr std::int32_t kPixelCount = kWidthPixels * kHeightPixels;
+    static constexpr std::size_t kRememberedMost = 1 << 16;
     std::vector<Color> pixels_;
     std::uint64_t generation_ = 0;
-    std::int32_t touchedFrom_ = kPixelCount, touchedTo_ = 0;  // pixels [from, to) may not be black
+    std::vector<std::int32_t> changed_;  // pixels changed since the last clear, unless too many
+    bool changedTooMany_ = false;
 };
 
 }  // namespace zephra::toolkit

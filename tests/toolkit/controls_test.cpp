@@ -164,5 +164,20 @@ TEST(Surface, PointsInTwipsOutsideAreIgnored) {
     EXPECT_EQ(s.point(150, 300), kBlack);
 }
 
+// A clear blackens every pixel drawn since the last one, whether a few were drawn or more than it keeps a
+// list of, and a pixel drawn again after a clear is cleared by the next.
+TEST(Surface, ClearBlackensEveryDrawnPixel) {
+    for (int drawn : {3, 70000, 786432}) {
+        Surface s;
+        for (int k = 0; k < drawn; ++k) s.setPixel(k, rgb(1, 2, 3));
+        s.setPixel(5, kWhite);
+        s.clear();
+        s.setPixel(7, kWhite);
+        s.clear();
+        for (int k = 0; k < Surface::kWidthPixels * Surface::kHeightPixels; ++k)
+            ASSERT_EQ(s.pixels()[k], kBlack) << drawn << " drawn, pixel " << k;
+    }
+}
+
 }  // namespace
 }  // namespace zephra::toolkit
