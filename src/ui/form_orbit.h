@@ -151,16 +151,16 @@ class FormOrbit : public toolkit::Form {
     void Command5_Click();
     void PawsOff();
     void KlikBut();
-    // Time scale and computation rate (display/time_scale.cpp).
+    // Time scale and computation rate (ui/scale_handlers.cpp).
     // Whether "User Overide" keeps the time scale in force: only once a scale was ever chosen.
     bool userTimeScaleInForce() const;
     void Optime_Click(int Index);
     void Optim_Click(int Index);
     void TXt_LostFocus();
-    // Distance scale (display/distance_scale.cpp).
+    // Distance scale (ui/scale_handlers.cpp).
     void OpDist_Click(int Index);
     void Chend_Click();
-    // Orbit display options (display/display_options.cpp).
+    // Orbit display options (ui/display_handlers.cpp).
     void CDrepair_Click();
     void Chauto_Click();
     void Chboo_Click();

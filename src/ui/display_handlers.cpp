@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "display/screen_mapping.h"
+#include "display/orbit_repair.h"
 #include "toolkit/number_text.h"
 #include "ui/form_orbit.h"
 
@@ -17,24 +17,10 @@ std::int16_t bodySize(const TextBox& box) {
 }  // namespace
 
 void FormOrbit::CDrepair_Click() {
-    if (st.KmPerTwip == 0) return;
-    const int n = st.Iters < kHistoryWrap ? static_cast<int>(std::max(0.0, st.Iters)) : kHistoryWrap;
-    const bool alternate = Chalt.ticked();
-    for (int s = 0; s <= n; ++s) {
-        for (int i = 1; i <= 2; ++i) {
-            const double bx = st.BufX(s, i), by = st.BufY(s, i);
-            if (bx == 0 || by == 0) continue;  // never written
-            const double x = screenX(st, bx);
-            const double y = screenY(st, by);
-            if (!alternate) {
-                surface().setPoint(x, y, LaLim[i].foreColor());
-            } else if (const float shade = st.BufShade(s, i); shade == 3) {
-                surface().setPoint(x, y, LaDark[i].foreColor());
-            } else if (shade == 2) {
-                surface().setPoint(x, y, LaLim[i].foreColor());
-            }
-        }
-    }
+    const OrbitShades shades{.even = {0, LaLim[1].foreColor(), LaLim[2].foreColor()},
+                             .odd = {0, LaDark[1].foreColor(), LaDark[2].foreColor()},
+                             .alternate = Chalt.ticked()};
+    repaintRecordedPath(st, shades, surface());
 }
 
 void FormOrbit::Chboo_Click() {
