@@ -289,8 +289,8 @@ class FormOrbit : public toolkit::Form {
     void resetRunState(int Index);
     void applyScenarioValues(int Index);
     void startLoadedRun();
-    // Ends the run where it stands, the state left for inspection, with its own end code (one the ends a
-    // scenario has by itself never use) and the reason in LaChirp(1).
+    // Ends the run where it stands, the state left for inspection, with an end code of its own (none of
+    // the codes a scenario ends with) and the reason in LaChirp(1).
     void stopRun(float endCode, const std::string& notice);
     // -- tracking --
     tracking::DriftWriter driftWriter_;
