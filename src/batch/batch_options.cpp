@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "toolkit/number_text.h"
+#include "tracking/drift_writer.h"
 
 namespace zephra::batch {
 
@@ -88,8 +88,9 @@ const OptionRow kOptions[] = {
     {"--general-relativity", nullptr, "0|1", false, "untick or tick \"General Relativity\"",
      overrideRow<C::GeneralRelativity>},
     {"--dark-cloud", nullptr, "0|1", false, "untick or tick \"Dark Cloud\"", overrideRow<C::DarkCloud>},
-    {"--contact", nullptr, "0|1", false, "untick or tick \"Bounce\" (bodies in contact as solids)",
-     overrideRow<C::Contact>},
+    {"--bounce", nullptr, "0|1", false,
+     "untick or tick \"Bounce\" (ticked: bodies in contact as solids, no push apart)",
+     overrideRow<C::Bounce>},
     {"--vessor", nullptr, "0|1", false, "untick or tick \"Tor Varn's Vessor Theory\"",
      overrideRow<C::Vessor>},
     {"--gravity-speed", nullptr, "V", false, "speed of gravity, 1 = light speed (a whole 1..10 ticks GR)",
@@ -153,15 +154,25 @@ std::string usageText() {
     }
     text +=
         "The overrides set the window's controls once the scenario has loaded, as a user would: the ticks,\n"
-        "then the boxes, then the paused body editor. A value the control would not keep is refused.\n";
-    char statuses[256];
-    std::snprintf(
-        statuses, sizeof statuses,
-        "exit status: %d done; %d bad command line, unusable --out folder or --trace file, or override not\n"
-        "             kept; %d the run completed but drift records were lost (see \"drift_file\") or\n"
-        "             the --trace file was not written in full\n",
-        kExitDone, kExitBadInput, kExitRecordsLost);
-    return text + statuses;
+        "then the boxes, then the paused body editor. A value the control would not keep, or that the\n"
+        "window's first tick undoes, is refused. Vessor Theory, Dark Cloud, Bounce, the dark-cloud friction\n"
+        "and the gravity exponent are options the window itself never shows: a run with them has no twin in\n"
+        "the window.\n"
+        "The trace is written beside FILE.csv and takes its place only when complete; a refused or\n"
+        "interrupted run leaves an existing one as it was.\n"
+        "end_code in the summary: 0, or 11 once the distance scale has widened, while the run goes on; the\n"
+        "run ended with 66 a body left the screen, 67 a body left the largest distance scale, 77 the\n"
+        "bodies impacted, 99 the movement error passed the limit, 88 bodies 1 and 2 on one point, 98 a\n"
+        "position or velocity no longer a finite number.\n";
+    return text + "exit status: " + std::to_string(kExitDone) + " done; " + std::to_string(kExitBadInput) +
+           " bad command line, unusable --out folder, data-drift.txt or --trace file,\n"
+           "             or override not kept; " +
+           std::to_string(kExitRecordsLost) +
+           " the run completed but drift records were lost (see\n"
+           "             \"drift_file\"; a record waits at most " +
+           std::to_string(tracking::kDriftLockWait.count()) +
+           " s for another program's lock on the\n"
+           "             file) or the --trace file was not written in full\n";
 }
 
 std::variant<BatchOptions, std::string> parseOptions(const std::vector<std::string>& args) {

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "batch/interruptions.h"
+
 namespace zephra::batch {
 
 RunRecord runScenario(FormOrbit& form, const BatchOptions& options) {
@@ -19,9 +21,13 @@ RunRecord runScenario(FormOrbit& form, const BatchOptions& options) {
     double lapsSeen = st.Laps;
     double lapStartDays = st.LapStartDays, lapStartYears = st.LapStartYears;
     const auto start = std::chrono::steady_clock::now();
-    while (form.Ti.enabled() && record.ticks < tickLimit) {
+    while (!interruption() && form.Ti.enabled() && record.ticks < tickLimit) {
         form.Ti.fire();
         record.ticks += 1;
+        if (record.ticks == 1) {
+            record.refused = overridesUndoneByFirstTick(form, options.overrides);
+            if (!record.refused.empty()) return record;
+        }
         if (st.Laps != lapsSeen) {
             // The tick moved the orbit's start to the moment the orbit completed.
             record.lastPeriodDays = st.LapStartDays - lapStartDays;
@@ -35,6 +41,7 @@ RunRecord runScenario(FormOrbit& form, const BatchOptions& options) {
     record.capReached = !options.iterations && record.ticks >= tickLimit && form.Ti.enabled() &&
                         !(options.orbits && st.Laps >= *options.orbits);
     record.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    record.drift = form.driftWriter().count(st.DriftFile);
     return record;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // One headless run: load the scenario the way the window's button does, set the overrides, then fire the tick
-// as fast as the machine allows until the chosen stop rule, the end of the run or the safety cap.
+// as fast as the machine allows until the chosen stop rule, the end of the run, the safety cap or an
+// interruption (see interruptions.h), which stops it between two ticks.
 
 #include <optional>
 #include <string>
@@ -17,7 +18,8 @@ struct RunRecord {
     bool capReached = false;  // the iteration cap, not the stop rule or the end of the run, stopped it
     // Length of the last completed orbit, at full precision (the window shows it rounded).
     std::optional<double> lastPeriodDays, lastPeriodYears;
-    std::string refused;  // why the window did not keep an override; then no tick ran
+    std::string refused;                 // why the window did not keep an override; then at most one tick ran
+    tracking::DriftWriter::Count drift;  // the run's drift records, as the file holds them once it is over
 };
 
 RunRecord runScenario(FormOrbit& form, const BatchOptions& options);

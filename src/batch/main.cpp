@@ -1,37 +1,21 @@
 // zephra-batch: runs one scenario on the window model without a screen and prints its summary as JSON.
 
-#include <unistd.h>
-
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "batch/batch_options.h"
 #include "batch/batch_run.h"
+#include "batch/interruptions.h"
+#include "batch/output_checks.h"
+#include "batch/pending_file.h"
 #include "batch/summary_json.h"
 #include "toolkit/headless_platform.h"
 #include "tracking/trace_csv.h"
 #include "ui/form_orbit.h"
-
-namespace {
-
-// Why the drift file cannot go into the folder, or empty. Checked before the run, so that a run of hours
-// does not end with nothing written; a disk that fills during the run is reported after it.
-std::string folderProblem(const std::filesystem::path& folder) {
-    std::error_code error;
-    if (!std::filesystem::is_directory(folder, error)) return "is not a folder";
-    if (::access(folder.c_str(), W_OK | X_OK) != 0) return "is not writable";
-    const std::filesystem::path file = folder / "data-drift.txt";
-    if (std::filesystem::exists(file, error) && !std::filesystem::is_regular_file(file, error))
-        return "holds a data-drift.txt that is not a plain file";
-    return {};
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     using namespace zephra;
@@ -48,16 +32,19 @@ int main(int argc, char** argv) {
     }
     // The window names its file by a full path; so does batch, whatever folder text it was given.
     const std::filesystem::path folder = std::filesystem::absolute(options.folder).lexically_normal();
-    if (const std::string problem = folderProblem(folder); !problem.empty()) {
+    if (const std::string problem = batch::driftFolderProblem(folder); !problem.empty()) {
         std::fprintf(stderr, "zephra-batch: --out %s %s\n", folder.c_str(), problem.c_str());
         return batch::kExitBadInput;
     }
 
-    std::ofstream traceOut;
+    // From here on an interruption lets the run remove the trace it has not finished.
+    batch::catchInterruptions();
+    batch::PendingFile trace;
     if (!options.traceFile.empty()) {
-        traceOut.open(options.traceFile, std::ios::binary);
-        if (!traceOut) {
-            std::fprintf(stderr, "zephra-batch: --trace %s cannot be written\n", options.traceFile.c_str());
+        std::string problem = batch::traceProblem(options.traceFile, folder / "data-drift.txt");
+        if (problem.empty()) problem = trace.open(options.traceFile);
+        if (!problem.empty()) {
+            std::fprintf(stderr, "zephra-batch: --trace %s %s\n", options.traceFile.c_str(), problem.c_str());
             return batch::kExitBadInput;
         }
     }
@@ -66,28 +53,34 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     toolkit::HeadlessPlatform platform(folder.string());
     FormOrbit form(platform);
-    form.trace().setEnabled(traceOut.is_open());
+    form.trace().setEnabled(trace.isOpen());
     form.showPanels(false);
     const batch::RunRecord record = batch::runScenario(form, options);
     if (!record.refused.empty()) {
         std::fprintf(stderr, "zephra-batch: %s\n", record.refused.c_str());
         return batch::kExitBadInput;
     }
-    std::fputs(batch::summaryJson(form, options, record).c_str(), stdout);
-    if (traceOut.is_open()) {
-        tracking::writeTraceCsv(traceOut, form.trace().samples().items(), form.trace().orbits().items());
-        traceOut.close();
-        if (!traceOut) {
-            std::fprintf(stderr, "zephra-batch: the trace %s was not written in full\n",
-                         options.traceFile.c_str());
-            return batch::kExitRecordsLost;
-        }
+    std::string traceFailure;
+    if (trace.isOpen()) {
+        tracking::writeTraceCsv(trace.stream(), form.trace().samples().items(),
+                                form.trace().orbits().items());
+        if (!batch::interruption()) traceFailure = trace.commit();
     }
-    const tracking::DriftWriter& drift = form.driftWriter();
-    if (drift.recordsLost() > 0) {
-        std::fprintf(stderr, "zephra-batch: %.0f of %.0f drift records not written to %s (last reason: %s)\n",
-                     drift.recordsLost(), drift.recordsLost() + drift.recordsWritten(),
-                     form.st.DriftFile.c_str(), drift.lastFailure().c_str());
+    if (batch::interruption()) {
+        trace.discard();
+        batch::dieOfInterruption();
+    }
+
+    std::fputs(batch::summaryJson(form, options, record).c_str(), stdout);
+    if (!traceFailure.empty()) {
+        std::fprintf(stderr, "zephra-batch: the trace %s %s\n", options.traceFile.c_str(),
+                     traceFailure.c_str());
+        return batch::kExitRecordsLost;
+    }
+    const tracking::DriftWriter::Count& drift = record.drift;
+    if (drift.lost > 0) {
+        std::fprintf(stderr, "zephra-batch: %.0f of %.0f drift records missing from %s (last reason: %s)\n",
+                     drift.lost, drift.lost + drift.kept, form.st.DriftFile.c_str(), drift.reason.c_str());
         return batch::kExitRecordsLost;
     }
     return batch::kExitDone;

@@ -13,7 +13,7 @@ namespace {
 using C = OverrideControl;
 
 bool isTick(C control) {
-    return control <= C::Contact;
+    return control <= C::Bounce;
 }
 bool isBodyBox(C control) {
     return control >= C::BodyX;
@@ -89,6 +89,20 @@ double heldValue(FormOrbit& form, const Override& o) {
     }
 }
 
+// Why the window does not hold the override as set, or empty. A later setting can undo an earlier one (a
+// whole speed of gravity ticks General Relativity again), a position outside the window keeps the editor
+// from taking the body's boxes, and a speed or a friction acts only while its option is ticked: the run
+// would not be the one asked for.
+std::string notHeld(FormOrbit& form, const Override& o) {
+    const double held = heldValue(form, o);
+    if (held != o.value) return "did not hold: the window made it " + toolkit::numberText(held);
+    if (o.control == C::GravitySpeed && !form.Cosmos[3].ticked())
+        return "has no effect while General Relativity is unticked";
+    if (o.control == C::DarkFriction && !form.Cosmos[4].ticked())
+        return "has no effect while the dark cloud is unticked";
+    return {};
+}
+
 }  // namespace
 
 std::string Override::key() const {
@@ -151,17 +165,17 @@ std::string applyOverrides(FormOrbit& form, std::vector<Override> overrides) {
     }
     if (pause) form.Command5.press();
 
-    // A later setting can undo an earlier one (a whole speed of gravity ticks General Relativity again), a
-    // position outside the window keeps the editor from taking the body's boxes, and a speed or a friction
-    // acts only while its option is ticked: the run would not be the one asked for.
+    for (const Override& o : overrides)
+        if (const std::string why = notHeld(form, o); !why.empty())
+            return o.option + " " + o.given + " " + why;
+    return {};
+}
+
+std::string overridesUndoneByFirstTick(FormOrbit& form, const std::vector<Override>& overrides) {
     for (const Override& o : overrides) {
-        const double held = heldValue(form, o);
-        const std::string asked = o.option + " " + o.given;
-        if (held != o.value) return asked + " did not hold: the window made it " + toolkit::numberText(held);
-        if (o.control == C::GravitySpeed && !form.Cosmos[3].ticked())
-            return asked + " has no effect while General Relativity is unticked";
-        if (o.control == C::DarkFriction && !form.Cosmos[4].ticked())
-            return asked + " has no effect while the dark cloud is unticked";
+        if (isBodyBox(o.control)) continue;
+        if (const std::string why = notHeld(form, o); !why.empty())
+            return "the window's first tick undid " + o.option + " " + o.given + " (it " + why + ")";
     }
     return {};
 }

@@ -21,7 +21,7 @@ enum class OverrideControl {
     Vessor,
     GeneralRelativity,
     DarkCloud,
-    Contact,
+    Bounce,
     GravitySpeed,
     GravityExponent,
     DarkFriction,
@@ -53,5 +53,10 @@ std::string addOverride(std::vector<Override>& overrides, OverrideControl contro
 
 // Sets the controls on a window whose scenario has just started; empty, or why the window did not take one.
 std::string applyOverrides(FormOrbit& form, std::vector<Override> overrides);
+
+// After the run's first tick, which reads the controls and may change them itself (a speed of gravity of 0
+// unticks General Relativity): empty while the ticks and boxes still hold what was set, else why one does
+// not. The bodies have moved on by then and are not compared.
+std::string overridesUndoneByFirstTick(FormOrbit& form, const std::vector<Override>& overrides);
 
 }  // namespace zephra::batch

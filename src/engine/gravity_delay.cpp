@@ -14,6 +14,15 @@ using toolkit::intPart;
 
 namespace {
 constexpr const char* kDelayBeyondNumbers = "Beyond range";
+
+// A magnitude the plain number text writes in exponent notation would fill a patterned panel with hundreds
+// of digits (or round to nothing): such a number is shown as the plain number text writes it.
+template <toolkit::Literal Pattern>
+toolkit::NumberShown panelNumber(double x) {
+    const double magnitude = std::abs(x);
+    if (magnitude >= 1e15 || (magnitude > 0 && magnitude < 1e-15)) return toolkit::asNumber(x);
+    return asPattern<Pattern>(x);
+}
 }  // namespace
 
 double FormOrbit::delayedPull(int i, int j, double r, double dx, double dy) {
@@ -21,7 +30,7 @@ double FormOrbit::delayedPull(int i, int j, double r, double dx, double dy) {
     // A gravity speed near 0 gives a delay no number holds: the panels say so in words.
     const double delaySeconds = st.Dist / work_.GravSpeed;
     if (std::isfinite(delaySeconds))
-        TXdelay.setText(asPattern<"0.000000">(delaySeconds));
+        TXdelay.setText(panelNumber<"0.000000">(delaySeconds));
     else
         TXdelay.setText(kDelayBeyondNumbers);
     // The slot the arriving gravity left, never before the first. A negative speed of gravity reaches ahead
@@ -35,7 +44,7 @@ double FormOrbit::delayedPull(int i, int j, double r, double dx, double dy) {
         TXitd.setText(kDelayBeyondNumbers);
     if (st.DelayIters > 0) {
         st.DelayErrPct = (100000 / st.DelayIters) / 1000;
-        TXerr.setText(asPattern<"00.0">(st.DelayErrPct));
+        TXerr.setText(panelNumber<"00.0">(st.DelayErrPct));
         if (Chswitch.ticked()) {
             if (TXswitch.leadingValue() > st.DelayErrPct)
                 OpGD[0].select();

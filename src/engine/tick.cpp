@@ -29,13 +29,15 @@ void FormOrbit::Ti_Timer() {
     moveBodies();
     gravityLoop();
     // Bodies on one point have no direction between them, and every movement error would divide by 0.
-    if (st.Dist == 0) return stopRun("Run stopped: bodies 1 and 2 are on the same point (distance 0 km).");
+    if (st.Dist == 0)
+        return stopRun(88, "Run stopped: bodies 1 and 2 are on the same point (distance 0 km).");
     rememberSpeeds();
     applyAccelerations();
     for (int k = st.NBodies; k >= 1; --k) {
         if (st.BodyOff[k] == 0) lightSpeedLimit(k);
     }
-    if (!stateIsFinite()) return stopRun("Run stopped: a position or velocity is no longer a finite number.");
+    if (!stateIsFinite())
+        return stopRun(98, "Run stopped: a position or velocity is no longer a finite number.");
     TikTok();
     DisCalc();
     if (st.TickStatus.empty()) st.TickStatus = "ok";
@@ -261,7 +263,8 @@ void FormOrbit::keepOnScreen(int b) {
     surface_.clear();
 }
 
-void FormOrbit::stopRun(const std::string& notice) {
+void FormOrbit::stopRun(float endCode, const std::string& notice) {
+    st.EndCode = endCode;
     Ti.setEnabled(false);
     LaChirp[1].setCaption(notice);
 }

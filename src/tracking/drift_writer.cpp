@@ -7,6 +7,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <thread>
+
+#include "toolkit/number_text.h"
 
 namespace zephra::tracking {
 
@@ -25,6 +28,19 @@ std::string writeAllAt(int fd, const std::string& text, off_t offset) {
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return n < 0 ? systemReason() : "nothing could be written";
         done += static_cast<std::size_t>(n);
+    }
+    return {};
+}
+
+// Takes the file's lock, waiting at most wait for another holder to let it go. Empty once held, else why not.
+std::string lockWithin(int fd, std::chrono::milliseconds wait) {
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR) return "cannot be locked: " + systemReason();
+        if (std::chrono::steady_clock::now() >= deadline)
+            return "locked by another program for more than " + toolkit::numberText(wait.count() / 1000.0) +
+                   " s";
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return {};
 }
@@ -50,10 +66,7 @@ std::string DriftWriter::write(const std::string& path, bool startAfresh, const 
         int fd;
         ~Closer() { ::close(fd); }
     } closer{fd};
-    int locked;
-    while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
-    }
-    if (locked != 0) return fail("cannot be locked: " + systemReason());
+    if (const std::string refused = lockWithin(fd, lockWait_); !refused.empty()) return fail(refused);
     struct stat found {};
     if (::fstat(fd, &found) != 0) return fail(systemReason());
     if (!S_ISREG(found.st_mode)) return fail("not a plain file");
@@ -71,8 +84,35 @@ std::string DriftWriter::write(const std::string& path, bool startAfresh, const 
     }
     mark_ = Mark{static_cast<std::uintmax_t>(found.st_dev), static_cast<std::uintmax_t>(found.st_ino),
                  static_cast<std::uintmax_t>(start) + text.size()};
+    lastRecord_ = text;
+    inFile_ = startAfresh ? 1 : inFile_ + 1;
     written_ += 1;
     return {};
+}
+
+DriftWriter::Count DriftWriter::count(const std::string& path) const {
+    // This writer's records are still there while the file ends, where this writer left it, with the last
+    // of them: another run starting its own file in the same folder cuts or replaces them.
+    bool intact = false;
+    if (mark_) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat found {};
+        std::string tail(lastRecord_.size(), '\0');
+        intact = fd >= 0 && ::fstat(fd, &found) == 0 && found.st_dev == mark_->device &&
+                 found.st_ino == mark_->inode && static_cast<std::uintmax_t>(found.st_size) >= mark_->size &&
+                 ::pread(fd, tail.data(), tail.size(), static_cast<off_t>(mark_->size - tail.size())) ==
+                     static_cast<ssize_t>(tail.size()) &&
+                 tail == lastRecord_;
+        if (fd >= 0) ::close(fd);
+    }
+    Count count;
+    count.kept = intact ? inFile_ : 0;
+    count.lost = written_ + lost_ - count.kept;
+    if (count.kept < written_)
+        count.reason = "the file was replaced or cut by another run or program after this run wrote to it";
+    else if (count.lost > 0)
+        count.reason = failure_;
+    return count;
 }
 
 }  // namespace zephra::tracking

@@ -291,8 +291,9 @@ class FormOrbit : public toolkit::Form {
     void resetRunState(int Index);
     void applyScenarioValues(int Index);
     void startLoadedRun();
-    // Ends the run where it stands, the state left for inspection, with the reason in LaChirp(1).
-    void stopRun(const std::string& notice);
+    // Ends the run where it stands, the state left for inspection, with an end code of its own (none of
+    // the codes a scenario ends with) and the reason in LaChirp(1).
+    void stopRun(float endCode, const std::string& notice);
     // -- tracking --
     tracking::DriftWriter driftWriter_;
     tracking::TraceRecorder trace_;

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -91,8 +93,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, BadOptions,
                                            "--scenario 10 --out /no/such/zephra/folder",
                                            "--scenario 10 --trace /no/such/zephra/folder/t.csv"));
 
-// Overrides the window would not keep as given, and two it undoes or ignores once they are set: a whole
-// speed of gravity ticks General Relativity again, a friction acts only in the dark cloud.
+// Overrides the window would not keep as given, and those it undoes or ignores once they are set: a whole
+// speed of gravity ticks General Relativity again, a friction acts only in the dark cloud, and a speed of 0
+// is taken as given but unticks General Relativity in the first tick. The contact push has no option of its
+// own: "Bounce" is the control.
 INSTANTIATE_TEST_SUITE_P(
     Overrides, BadOptions,
     ::testing::Values("--scenario 1 --newton 2", "--scenario 1 --gravity-exponent 3",
@@ -101,7 +105,9 @@ INSTANTIATE_TEST_SUITE_P(
                       "--scenario 1 --body-mass 1:x", "--scenario 1 --body-x 1:-4",
                       "--scenario 1 --body-mass 1:2 --body-mass 1:3", "--scenario 1 --json --jsonl",
                       "--scenario 1 --general-relativity 0 --gravity-speed 3",
-                      "--scenario 10 --dark-friction 0.001"));
+                      "--scenario 10 --dark-friction 0.001", "--scenario 1 --iterations 1 --gravity-speed 0",
+                      "--scenario 10 --iterations 5 --general-relativity 1 --gravity-speed 0.0",
+                      "--scenario 13 --iterations 5 --contact 1"));
 
 // The overrides are the user's own actions on the window: a run with them computes exactly what a window
 // computes when a user clicks the ticks, types into the boxes and edits the paused bodies, whatever the order
@@ -110,14 +116,14 @@ TEST_F(BatchFolder, OverridesComputeWhatTheWindowComputesFromTheSameActions) {
     const Outcome outcome = runBatch(
         "--scenario 1 --iterations 400 --jsonl --body-vy 1:9.5 --body-mass 2:1.5 --body-x 1:6000 "
         "--dark-friction 0.0002 --gravity-exponent 2.1 --gravity-speed 2.5 --dark-cloud 1 "
-        "--special-relativity 1 --out " +
+        "--special-relativity 1 --bounce 1 --out " +
         folder.string());
     ASSERT_EQ(outcome.status, 0) << outcome.errors;
     EXPECT_EQ(outcome.output.find('\n'), outcome.output.size() - 1) << "not one line";
     EXPECT_NE(outcome.output.find("\"overrides\": {\"body-vy:1\": \"9.5\", \"body-mass:2\": \"1.5\", "
                                   "\"body-x:1\": \"6000\", \"dark-friction\": \"0.0002\", "
                                   "\"gravity-exponent\": \"2.1\", \"gravity-speed\": \"2.5\", "
-                                  "\"dark-cloud\": \"1\", \"special-relativity\": \"1\"}"),
+                                  "\"dark-cloud\": \"1\", \"special-relativity\": \"1\", \"bounce\": \"1\"}"),
               std::string::npos)
         << outcome.output;
 
@@ -131,6 +137,7 @@ TEST_F(BatchFolder, OverridesComputeWhatTheWindowComputesFromTheSameActions) {
     form.CDp[1].press();
     form.Cosmos[1].click();
     form.Cosmos[4].click();
+    form.Cosmos[5].click();
     typeAndLeave(form.TXGspeed, "2.5");
     typeAndLeave(form.TXg[2], "2.1");
     typeAndLeave(form.TXdark, "0.0002");
@@ -161,13 +168,16 @@ TEST_F(BatchFolder, OverridesComputeWhatTheWindowComputesFromTheSameActions) {
     EXPECT_EQ(summaryNumber(outcome.output, "max_distance_km"), form.st.AllMax);
 }
 
-TEST(BatchHelp, PrintsTheUsageWithItsExitStatuses) {
+TEST(BatchHelp, PrintsTheUsageWithItsEndCodesAndExitStatuses) {
     for (const char* option : {"--help", "-h", "--scenario 10 --help"}) {
         const Outcome outcome = runBatch(option);
         EXPECT_EQ(outcome.status, 0) << option;
         EXPECT_EQ(outcome.output.find("usage: zephra-batch"), 0u) << option;
-        EXPECT_NE(outcome.output.find("--max-iterations N"), std::string::npos);
-        EXPECT_NE(outcome.output.find("3 the run completed but drift records were lost"), std::string::npos);
+        for (const char* text :
+             {"--max-iterations N", "--bounce 0|1", "never shows", "88 bodies 1 and 2 on one point, 98 a",
+              "3 the run completed but drift records were lost"})
+            EXPECT_NE(outcome.output.find(text), std::string::npos) << text;
+        EXPECT_EQ(outcome.output.back(), '\n');
     }
 }
 
@@ -220,12 +230,88 @@ TEST_F(BatchFolder, LostDriftRecordsAreReportedAndFailTheRun) {
         outcome.output.find("\"records_written\": 2, \"records_lost\": 1, \"error\": \"File too large\""),
         std::string::npos)
         << outcome.output;
-    EXPECT_NE(outcome.errors.find("1 of 3 drift records not written to " + folder.string()),
-              std::string::npos)
+    EXPECT_NE(outcome.errors.find("1 of 3 drift records missing from " + folder.string()), std::string::npos)
         << outcome.errors;
     const std::string text = readAll(folder / "data-drift.txt");
     EXPECT_EQ(text.substr(text.size() - 81), std::string(79, '_') + "\r\n");
     EXPECT_EQ(text.find("Orbit # 3"), std::string::npos);
+}
+
+// A trace that is the drift file, however it is named, and a drift file the recorder could not open for
+// appending are refused before the run, and nothing is written.
+TEST_F(BatchFolder, OutputsThatCannotBeWrittenAreRefusedBeforeTheRun) {
+    const struct {
+        const char* setup;
+        const char* trace;
+        const char* says;
+    } rows[] = {
+        {"mkdir sub", "sub/../data-drift.txt", "is the drift file"},
+        {"echo old >data-drift.txt; ln data-drift.txt hard.csv", "hard.csv", "is the drift file"},
+        {"ln -s data-drift.txt data-drift.txt", nullptr, "Too many levels of symbolic links"},
+        {"echo old >plain; ln -s plain/data-drift.txt data-drift.txt", nullptr, "Not a directory"},
+    };
+    int k = 0;
+    for (const auto& row : rows) {
+        const std::filesystem::path dir = folder / std::to_string(++k);
+        std::filesystem::create_directory(dir);
+        std::string options = "--scenario 10 --orbits 1 --out .";
+        if (row.trace != nullptr) options += std::string(" --trace ") + row.trace;
+        const Outcome outcome = runBatch(options, "cd '" + dir.string() + "' && " + row.setup + ";");
+        EXPECT_EQ(outcome.status, 2) << row.setup;
+        EXPECT_EQ(outcome.output, "") << row.setup;
+        EXPECT_NE(outcome.errors.find(row.says), std::string::npos) << outcome.errors;
+        for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+            if (!std::filesystem::is_regular_file(entry.symlink_status())) continue;
+            EXPECT_EQ(readAll(entry.path()), "old\n") << entry.path();
+        }
+    }
+}
+
+// The trace takes its own name only when complete, so a refused run or one ended by a signal leaves an
+// existing trace as it was, and no temporary file beside it.
+TEST_F(BatchFolder, AnExistingTraceOutlivesARefusedOrInterruptedRun) {
+    const std::filesystem::path csv = folder / "old.csv", drift = folder / "drift";
+    std::filesystem::create_directory(drift);
+    std::ofstream(csv) << "old";
+    const auto onlyTheOldTrace = [&] {
+        EXPECT_EQ(readAll(csv), "old");
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            EXPECT_TRUE(entry.path() == csv || entry.path() == drift) << entry.path() << " left behind";
+    };
+    for (const char* refused : {"--scenario 10 --iterations 5 --dark-friction 0.001",
+                                "--scenario 1 --iterations 5 --gravity-speed 0"}) {
+        EXPECT_EQ(
+            runBatch(std::string(refused) + " --out " + drift.string() + " --trace " + csv.string()).status,
+            2);
+        onlyTheOldTrace();
+    }
+
+    const char* program = std::getenv("ZEPHRA_BATCH");
+    ASSERT_NE(program, nullptr);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        const pid_t child = fork();
+        if (child == 0) {
+            const rlimit noCore{0, 0};  // SIGQUIT dumps no core here
+            setrlimit(RLIMIT_CORE, &noCore);
+            std::signal(signal, SIG_DFL);
+            execl(program, program, "--scenario", "10", "--until-end", "--out", drift.c_str(), "--trace",
+                  csv.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        // Signalled once the run has begun: its temporary trace is there.
+        const auto pending = [&] {
+            for (const auto& entry : std::filesystem::directory_iterator(folder))
+                if (entry.path() != csv && entry.path() != drift) return true;
+            return false;
+        };
+        for (int wait = 0; wait < 500 && !pending(); ++wait) usleep(10000);
+        usleep(50000);
+        kill(child, signal);
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "signal " << signal;
+        onlyTheOldTrace();
+    }
 }
 
 }  // namespace
@@ -235,6 +321,8 @@ TEST_F(BatchFolder, TraceFileHoldsTheWindowsTraceBitForBit) {
     const Outcome outcome =
         runBatch("--scenario 10 --orbits 1 --out " + folder.string() + " --trace " + csv.string());
     ASSERT_EQ(outcome.status, 0) << outcome.errors;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        EXPECT_TRUE(entry.path() == csv || entry.path().filename() == "data-drift.txt") << entry.path();
     std::ifstream in(csv, std::ios::binary);
     const auto read = zephra::tracking::readTraceCsv(in);
     ASSERT_TRUE(std::holds_alternative<zephra::tracking::Trace>(read)) << std::get<std::string>(read);

@@ -36,7 +36,7 @@ TEST(Overrides, EachOptionClicksItsOwnTick) {
                 {"--vessor", "1", 2, 1},
                 {"--general-relativity", "1", 3, 1},
                 {"--dark-cloud", "1", 4, 1},
-                {"--contact", "1", 5, 1}};
+                {"--bounce", "1", 5, 1}};
     for (const auto& row : rows) {
         Overridden run({row.option, row.value});
         EXPECT_EQ(run.refused, "") << row.option;

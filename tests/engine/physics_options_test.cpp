@@ -104,6 +104,32 @@ TEST(GravityDelay, GravitySpeedsBeyondADoubleKeepTheDelayOnAndThePanelsInWords) 
     EXPECT_EQ(p.form->TXitd.text(), "Beyond range");
 }
 
+// The pair's gravity takes 0.0015 s / speed; a delay or an error share the patterns would spell out in
+// hundreds of digits, or round to nothing, is written in exponent notation.
+TEST(GravityDelay, HugeAndTinyDelaysShowInExponentNotation) {
+    struct Row {
+        const char* speed;
+        const char* delay;  // "E+", "E-", or nothing for the pattern's own text
+        const char* error;
+    };
+    for (const Row& r : {Row{"1e-300", "E+", "E-"}, Row{"1e300", "E-", "E+"}, Row{"1.5e-17", "", "E-"},
+                         Row{"1.5e-19", "E+", "E-"}, Row{"0.1", "", ""}}) {
+        Pair p;
+        startDelayedPair(p);
+        p.form->TXGspeed.initText(r.speed);
+        p.form->Ti_Timer();
+        for (const auto& [panel, notation] :
+             {std::pair{&p.form->TXdelay, r.delay}, {&p.form->TXerr, r.error}}) {
+            const std::string text = panel->text();
+            EXPECT_LE(text.size(), 22u) << r.speed << ": " << text;
+            if (*notation != '\0')
+                EXPECT_NE(text.find(notation), std::string::npos) << r.speed << ": " << text;
+            else
+                EXPECT_EQ(text.find('E'), std::string::npos) << r.speed << ": " << text;
+        }
+    }
+}
+
 // Bodies of radius 1000 km, 1500 km apart along a 3-4-5 triangle, body 2 twice as heavy.
 TEST(Contact, PushApartUnlessBounceAndSpinLetThemBounce) {
     struct Row {

@@ -71,12 +71,15 @@ TEST(Tick, ScenarioZeroMarksBody2sStartOnItsFirstIteration) {
     }
 }
 
+// Each guard stop has an end code of its own, which replaces a passing one (11, the scale widened).
 TEST(Tick, NonFiniteStateStopsTheRunWithANotice) {
     Pair p;
     p.place(1, -300, 0, std::numeric_limits<double>::infinity(), 0);
     p.place(2, 300, 0);
+    p.st.EndCode = 11;
     p.form->Ti_Timer();
     EXPECT_FALSE(p.form->Ti.enabled());
+    EXPECT_EQ(p.st.EndCode, 98);
     EXPECT_NE(p.form->LaChirp[1].caption().find("finite"), std::string::npos);
 }
 
@@ -84,8 +87,10 @@ TEST(Tick, BodiesOnOnePointStopTheRunWithANotice) {
     Pair p;
     p.place(1, 5, 5, 1, 0);
     p.place(2, 6, 5);
+    p.st.EndCode = 11;
     p.form->Ti_Timer();
     EXPECT_FALSE(p.form->Ti.enabled());
+    EXPECT_EQ(p.st.EndCode, 88);
     EXPECT_EQ(p.st.Dist, 0);
     EXPECT_NE(p.form->LaChirp[1].caption().find("same point"), std::string::npos);
     EXPECT_EQ(p.form->TXtimErr[1].text().find("NaN"), std::string::npos);

@@ -118,8 +118,9 @@ TEST_F(DriftFile, LostRecordsAreReportedUntilAFreshFileWithItsHeaderIsWritten) {
     const std::string text = readFile(st.DriftFile);
     EXPECT_EQ(text.find("Earth and Moon\r\n[ 3 ]"), 0u) << text;
     EXPECT_NE(text.find("Orbit # 3 drift"), std::string::npos);
-    EXPECT_EQ(form.driftWriter().recordsWritten(), 1);
-    EXPECT_EQ(form.driftWriter().recordsLost(), 2);
+    const tracking::DriftWriter::Count count = form.driftWriter().count(st.DriftFile);
+    EXPECT_EQ(count.kept, 1);
+    EXPECT_EQ(count.lost, 2);
 }
 
 TEST_F(DriftFile, ARecordCutShortByAFullDiskIsTakenBackWhole) {
@@ -164,6 +165,9 @@ TEST_F(DriftFile, TwoWritersOfOneFileNeverMixTheirRecords) {
     FormOrbit other{otherPlatform};
     other.st.Laps = 1;
     other.Drifter();
+    // None of this run's two records is left; the count says so before and after its next one is refused.
+    EXPECT_EQ(form.driftWriter().count(path()).kept, 0);
+    EXPECT_EQ(form.driftWriter().count(path()).lost, 2);
     const std::string theirs = readFile(path());
     recordOrbit(363104.5, 384400);
     EXPECT_EQ(readFile(path()), theirs);
@@ -171,6 +175,51 @@ TEST_F(DriftFile, TwoWritersOfOneFileNeverMixTheirRecords) {
     other.st.Laps = 2;
     other.Drifter();
     EXPECT_NE(readFile(path()).find("Orbit # 2"), std::string::npos);
+    const tracking::DriftWriter::Count mine = form.driftWriter().count(path());
+    EXPECT_EQ(mine.kept, 0);
+    EXPECT_EQ(mine.lost, 3);
+    EXPECT_NE(mine.reason.find("replaced or cut by another run"), std::string::npos);
+    EXPECT_EQ(other.driftWriter().count(path()).kept, 2);
+    EXPECT_EQ(other.driftWriter().count(path()).lost, 0);
+}
+
+// A file removed under the run is started afresh, with its header; the records it held count as lost.
+TEST_F(DriftFile, RecordsOfAFileRemovedUnderTheRunCountAsLost) {
+    recordOrbit(363104.5, 384400);
+    recordOrbit(363104.5, 384400);
+    std::filesystem::remove(path());
+    recordOrbit(363104.5, 384400);
+    EXPECT_EQ(readFile(path()).find("Earth and Moon\r\n"), 0u);
+    const tracking::DriftWriter::Count count = form.driftWriter().count(path());
+    EXPECT_EQ(count.kept, 1);
+    EXPECT_EQ(count.lost, 2);
+}
+
+// A record waits a bounded time for another program's lock, then is lost with the reason; the next one is
+// written once the lock is let go.
+TEST_F(DriftFile, ARecordWaitsForAnotherProgramsLockOnlySoLong) {
+    using namespace std::chrono_literals;
+    tracking::DriftWriter writer{200ms};
+    ASSERT_EQ(writer.write(path(), true, "header\r\n"), "");
+    const int fd = ::open(path().c_str(), O_RDWR);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    std::thread holder([fd] {
+        std::this_thread::sleep_for(2s);
+        ::flock(fd, LOCK_UN);
+    });
+    const auto start = std::chrono::steady_clock::now();
+    const std::string failure = writer.write(path(), false, "record\r\n");
+    const auto waited = std::chrono::steady_clock::now() - start;
+    holder.join();
+    ::close(fd);
+    EXPECT_GE(waited, 200ms);
+    EXPECT_LT(waited, 1s);
+    EXPECT_EQ(failure, "locked by another program for more than 0.2 s");
+    EXPECT_EQ(readFile(path()), "header\r\n");
+    EXPECT_EQ(writer.count(path()).lost, 1);
+    EXPECT_EQ(writer.count(path()).reason, failure);
+    EXPECT_EQ(writer.write(path(), false, "record\r\n"), "");
+    EXPECT_EQ(writer.count(path()).kept, 2);
 }
 
 TEST_F(DriftFile, WindowStartUpNamesTheFileInTheDataFolder) {
