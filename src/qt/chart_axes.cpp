@@ -27,12 +27,17 @@ std::pair<double, double> wideEnough(double lo, double hi) {
     return {middle - least / 2, middle + least / 2};
 }
 
-QList<double> tickValues(double lo, double hi, int most, double leastStep, double* step) {
+struct Ticks {
+    double step;
+    QList<double> values;  // each a whole number of steps, so that 0 is 0
+};
+
+Ticks ticksFor(double lo, double hi, int most, double leastStep) {
     const auto [from, to] = wideEnough(lo, hi);
-    *step = std::max(leastStep, niceStep(to - from, most));
-    QList<double> values;
-    for (double k = std::ceil(from / *step); k * *step <= to; ++k) values.append(k * *step);
-    return values;
+    Ticks ticks{std::max(leastStep, niceStep(to - from, most)), {}};
+    for (double k = std::ceil(from / ticks.step); k * ticks.step <= to; ++k)
+        ticks.values.append(k * ticks.step);
+    return ticks;
 }
 
 void setTicks(QCategoryAxis* axis, const QList<double>& values, const QStringList& labels) {
@@ -103,13 +108,12 @@ void NiceAxis::clearTicks() {
 }
 
 void NiceAxis::placeTicks() {
-    double step = 0;
-    const QList<double> values = tickValues(min(), max(), most_, leastStep_, &step);
+    const Ticks ticks = ticksFor(min(), max(), most_, leastStep_);
+    const double largest = std::max(std::abs(min()), std::abs(max()));
     QStringList labels;
-    for (const double v : values)
-        labels.append(tickLabel(v, step, std::max(std::abs(min()), std::abs(max()))));
+    for (const double v : ticks.values) labels.append(tickLabel(v, ticks.step, largest));
     setStartValue(min());
-    setTicks(this, values, labels);
+    setTicks(this, ticks.values, labels);
 }
 
 }  // namespace zephra::qt

@@ -5,7 +5,6 @@
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <QXYSeries>
 #include <algorithm>
 #include <cmath>
@@ -49,7 +48,7 @@ void scale(QList<QPointF>& points, double xBy, double yBy) {
 }
 
 QString elapsedTitle(const TimeUnit& unit) {
-    return TraceCharts::tr("Elapsed time (%1)").arg(TraceCharts::tr(unit.name));
+    return TraceCharts::tr("Elapsed time (%1)").arg(QLatin1String(unit.name));
 }
 
 // The extent with a margin, so that a flat line stays inside the frame, out to round ticks; an empty
@@ -84,7 +83,8 @@ TraceCharts::TraceCharts(QWidget* parent) : QWidget(parent) {
     const auto addChart = [&](int k, const QString& title) {
         auto* chart = new QChart;
         chart->setTitle(title);
-        // Height is what three charts on a small screen lack: a legend goes beside the plot, the margins go.
+        // Height is what three charts on a small screen lack: the legend goes beside the plot, the margins
+        // go.
         chart->legend()->setAlignment(Qt::AlignRight);
         chart->layout()->setContentsMargins(0, 0, 0, 0);
         chart->setMargins(QMargins(6, 2, 6, 2));
@@ -100,9 +100,8 @@ TraceCharts::TraceCharts(QWidget* parent) : QWidget(parent) {
     distanceKm_ = valueAxis(tr("Distance (km)"));
     attach(distanceChart, distanceTime_, Qt::AlignBottom, {distance_});
     attach(distanceChart, distanceKm_, Qt::AlignLeft, {distance_});
-
-    // A chart of one line needs no legend (its title and axes name it), and the two charts of time keep the
-    // same width, one time axis above the other.
+    // A chart of one line needs no legend (its title and axes name it), and without one the two charts of
+    // time keep the same width, one time axis above the other.
     distanceChart->legend()->hide();
 
     QChart* energyChart = addChart(1, tr("Energy of the pair against its start"));
@@ -122,7 +121,7 @@ TraceCharts::TraceCharts(QWidget* parent) : QWidget(parent) {
     period_ = lineSeries(orbitChart, tr("Period"), true);
     orbitNo_ = valueAxis(tr("Orbit"), 1);  // whole orbits
     driftKm_ = valueAxis(tr("Drift (km)"));
-    periodAxis_ = valueAxis(tr("Period (%1)").arg(tr(periodUnit_.name)));
+    periodAxis_ = valueAxis(tr("Period (%1)").arg(QLatin1String(periodUnit_.name)));
     attach(orbitChart, orbitNo_, Qt::AlignBottom, {minDrift_, maxDrift_, period_});
     attach(orbitChart, driftKm_, Qt::AlignLeft, {minDrift_, maxDrift_});
     attach(orbitChart, periodAxis_, Qt::AlignRight, {period_});
@@ -228,7 +227,7 @@ void TraceCharts::followTimeUnits() {
         if (by != 1) {
             scale(periodPoints_, 1, by);
             periodUnit_ = unit;
-            periodAxis_->setTitleText(tr("Period (%1)").arg(tr(unit.name)));
+            periodAxis_->setTitleText(tr("Period (%1)").arg(QLatin1String(unit.name)));
         }
     }
 }
