@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QXYSeries>
 #include <cmath>
 
@@ -41,7 +42,7 @@ qt::NiceAxis* axisOf(qt::ZoomChartView* view, Qt::Alignment side) {
     return nullptr;
 }
 
-// Each label is a whole multiple of one step of 1, 2 or 5 x 10^k, at the value it stands for.
+// Each label is a whole multiple of one step of 1, 2 or 5 x 10^k, at the value it stands for, on the axis.
 void expectRoundTicks(qt::NiceAxis* axis) {
     const QStringList labels = axis->categoriesLabels();
     QVERIFY2(labels.size() >= 2 && labels.size() <= 7, qPrintable(labels.join(' ')));
@@ -52,6 +53,7 @@ void expectRoundTicks(qt::NiceAxis* axis) {
     for (const QString& label : labels) {
         const double value = axis->endValue(label);
         QCOMPARE(label.toDouble(), value);
+        QVERIFY2(value >= axis->min() && value <= axis->max(), qPrintable(label));
         QVERIFY2(std::abs(value / step - std::round(value / step)) < 1e-9, qPrintable(label));
     }
 }
@@ -136,6 +138,15 @@ class ChartsWindowTest : public QObject {
         expectRoundTicks(axisOf(views[0], Qt::AlignBottom));
         expectRoundTicks(axisOf(views[0], Qt::AlignLeft));
         expectRoundTicks(axisOf(views[1], Qt::AlignLeft));
+        // Zoomed in by the wheel, still round, on finer steps.
+        const QPoint centre = views[0]->viewport()->rect().center();
+        QWheelEvent notches(centre, views[0]->mapToGlobal(centre), {}, {0, 3 * 120}, Qt::NoButton,
+                            Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(views[0]->viewport(), &notches);
+        qt::NiceAxis* zoomedTime = axisOf(views[0], Qt::AlignBottom);
+        QVERIFY(views[0]->zoomed() && zoomedTime->max() - zoomedTime->min() < 200);
+        expectRoundTicks(zoomedTime);
+        charts.charts().resetZoom();
 
         // The second orbit's drift is a few metres; the first one's, 5 million km, stays off the chart.
         while (model.st.Laps < 2) model.Ti.fire();
