@@ -15,15 +15,30 @@
 
 namespace {
 
+constexpr int kExitNotWritten = 1;
 constexpr int kExitBadInput = 2;
+constexpr int kExitNothingToDraw = 3;
 constexpr const char* kUsage =
     "usage: zephra-plot FILE.csv -o FILE.png|FILE.svg\n"
     "  draws the trace's distance, energy error and per-orbit drift and period charts\n"
-    "exit status: 0 written; 1 the image could not be written; 2 bad command line or trace file\n";
+    "exit status: 0 written; 1 the image could not be written; 2 bad command line or trace file;\n"
+    "  3 nothing to draw (no finite value in the trace)\n";
 
 int refuse(const std::string& why) {
     std::fprintf(stderr, "zephra-plot: %s\n%s", why.c_str(), kUsage);
     return kExitBadInput;
+}
+
+// Qt looks for the marker of a Flatpak sandbox in the user's runtime folder before anything else, and says
+// so when XDG_RUNTIME_DIR is not set, as in a batch job or a shell without a login session. The probe is
+// Qt's own, made before a program can choose its platform; nothing here needs that folder. Every other
+// message goes on to Qt's own handler.
+QtMessageHandler qtHandler = nullptr;
+
+void passOnAllButTheRuntimeFolder(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    qtHandler(type, context, text);
 }
 
 }  // namespace
@@ -31,6 +46,7 @@ int refuse(const std::string& why) {
 int main(int argc, char** argv) {
     // No screen is needed; a platform chosen by the caller still wins.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qtHandler = qInstallMessageHandler(passOnAllButTheRuntimeFolder);
     QApplication application(argc, argv);
     const QStringList args = QApplication::arguments().mid(1);
     if (args.size() == 1 && (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))) {
@@ -50,15 +66,20 @@ int main(int argc, char** argv) {
     if (const auto* why = std::get_if<std::string>(&read)) return refuse(input.toStdString() + ": " + *why);
     const auto& trace = std::get<zephra::tracking::Trace>(read);
 
+    // Drawn without a window: a window of the offscreen platform has nothing to size it and says so.
     zephra::qt::TraceCharts charts;
     charts.resize(1000, 1100);
     charts.showTrace(trace.samples, 0, trace.orbits, 0);
-    charts.setAttribute(Qt::WA_DontShowOnScreen);
-    charts.show();
-    QApplication::processEvents();
-    if (!zephra::qt::saveWidgetImage(charts, output)) {
-        std::fprintf(stderr, "zephra-plot: cannot write %s\n", qPrintable(output));
-        return 1;
+    if (charts.empty()) {
+        std::fprintf(stderr, "zephra-plot: %s: nothing to draw (no finite value)\n", qPrintable(input));
+        return kExitNothingToDraw;
+    }
+    const auto format =
+        suffix == QLatin1String("png") ? zephra::qt::ImageFormat::png : zephra::qt::ImageFormat::svg;
+    const QString why = zephra::qt::saveWidgetImage(charts, output, format);
+    if (!why.isEmpty()) {
+        std::fprintf(stderr, "zephra-plot: cannot write %s: %s\n", qPrintable(output), qPrintable(why));
+        return kExitNotWritten;
     }
     return 0;
 }

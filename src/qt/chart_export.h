@@ -1,13 +1,21 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QWidget;
 
 namespace zephra::qt {
 
-// Renders a widget (the charts) to an image file, PNG or SVG by the file's suffix. False when the suffix is
-// neither or the file cannot be written.
-bool saveWidgetImage(QWidget& widget, const QString& path);
+// Writes a file whole or not at all: into a temporary file beside it (beside the file a link points to),
+// renamed over it once every byte is written, so that a full disk or a failed write leaves no part of a
+// file and an older file as it was. A device or a pipe cannot be replaced and is written in place. Empty when
+// written, else why not.
+QString writeWhole(const QString& path, const QByteArray& content);
+
+enum class ImageFormat { png, svg };
+
+// Renders a widget (the charts) to an image file, by writeWhole. Empty when written, else why not.
+QString saveWidgetImage(QWidget& widget, const QString& path, ImageFormat format);
 
 }  // namespace zephra::qt

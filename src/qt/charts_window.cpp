@@ -6,8 +6,9 @@
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
-#include <fstream>
+#include <sstream>
 
 #include "qt/chart_export.h"
 #include "qt/trace_charts.h"
@@ -29,15 +30,26 @@ ChartsWindow::ChartsWindow(const tracking::TraceRecorder& recorder, QWidget* par
     };
     addButton(tr("Reset zoom"), [this] { charts_->resetZoom(); });
     buttons->addStretch();
-    addButton(tr("Save as PNG"), [this] { saveImage(tr("Save as PNG"), tr("PNG image (*.png)"), "png"); });
-    addButton(tr("Save as SVG"), [this] { saveImage(tr("Save as SVG"), tr("SVG drawing (*.svg)"), "svg"); });
-    addButton(tr("Save as CSV"), [this] { saveCsv(); });
+    const auto image = [this](ImageFormat format) {
+        return [this, format](const QString& path) { return saveWidgetImage(*charts_, path, format); };
+    };
+    addButton(tr("Save as PNG"), [=, this] {
+        save(tr("Save as PNG"), tr("PNG image (*.png)"), "png", image(ImageFormat::png));
+    });
+    addButton(tr("Save as SVG"), [=, this] {
+        save(tr("Save as SVG"), tr("SVG drawing (*.svg)"), "svg", image(ImageFormat::svg));
+    });
+    addButton(tr("Save as CSV"), [this] {
+        save(tr("Save as CSV"), tr("CSV table (*.csv)"), "csv",
+             [this](const QString& path) { return saveCsv(path); });
+    });
     connect(logScale_, &QCheckBox::toggled, this, [this](bool on) { charts_->setLogScale(on); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(charts_, 1);
-    resize(900, 900);
+    // Within the 1024 x 768 screen the main window is made for, with room for a title bar and a panel.
+    resize(QSize(900, 680).boundedTo(screen()->availableGeometry().size()));
 }
 
 void ChartsWindow::follow() {
@@ -60,23 +72,21 @@ void ChartsWindow::open() {
     follow();
 }
 
-void ChartsWindow::saveImage(const QString& title, const QString& filter, const char* suffix) {
+void ChartsWindow::save(const QString& title, const QString& filter, const char* suffix,
+                        const std::function<QString(const QString&)>& write) {
     QString path = QFileDialog::getSaveFileName(this, title, QString(), filter);
     if (path.isEmpty()) return;
-    // The file's suffix chooses the format.
+    // A name given without a suffix takes the button's.
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + QLatin1String(suffix);
-    if (!saveWidgetImage(*charts_, path))
-        QMessageBox::warning(this, title, tr("Could not write %1").arg(path));
+    const QString why = write(path);
+    if (!why.isEmpty()) QMessageBox::warning(this, title, tr("Could not write %1:\n%2").arg(path, why));
 }
 
-void ChartsWindow::saveCsv() {
-    const QString title = tr("Save as CSV");
-    const QString path = QFileDialog::getSaveFileName(this, title, QString(), tr("CSV table (*.csv)"));
-    if (path.isEmpty()) return;
-    std::ofstream out(path.toStdString(), std::ios::binary);
-    tracking::writeTraceCsv(out, recorder_.samples().items(), recorder_.orbits().items());
-    out.close();
-    if (!out) QMessageBox::warning(this, title, tr("Could not write %1").arg(path));
+QString ChartsWindow::saveCsv(const QString& path) const {
+    std::ostringstream table;
+    tracking::writeTraceCsv(table, recorder_.samples().items(), recorder_.orbits().items(),
+                            tracking::DriftFrom::said);
+    return writeWhole(path, QByteArray::fromStdString(table.str()));
 }
 
 }  // namespace zephra::qt

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <functional>
 
 #include "tracking/trace_recorder.h"
 
@@ -12,7 +13,8 @@ namespace zephra::qt {
 class TraceCharts;
 
 // The charts window: the run's trace as three live charts, with a log scale for the energy error, a zoom
-// reset and saving as PNG, SVG or CSV. It only reads the recorder; the run goes on whether it is open or not.
+// reset and saving as PNG, SVG or CSV (the CSV says of each orbit what its drift is taken from). It only
+// reads the recorder; the run goes on whether it is open or not.
 class ChartsWindow : public QWidget {
   public:
     explicit ChartsWindow(const tracking::TraceRecorder& recorder, QWidget* parent = nullptr);
@@ -26,8 +28,10 @@ class ChartsWindow : public QWidget {
     TraceCharts& charts() { return *charts_; }
 
   private:
-    void saveImage(const QString& title, const QString& filter, const char* suffix);
-    void saveCsv();
+    // Asks where, then writes there by write (which says why it could not); a failure is shown.
+    void save(const QString& title, const QString& filter, const char* suffix,
+              const std::function<QString(const QString&)>& write);
+    QString saveCsv(const QString& path) const;
 
     const tracking::TraceRecorder& recorder_;
     TraceCharts* charts_;

@@ -14,6 +14,12 @@ ZoomChartView::ZoomChartView(QChart* chart, QWidget* parent) : QChartView(chart,
     setRenderHint(QPainter::Antialiasing);
 }
 
+void ZoomChartView::setPlaceholder(const QString& text) {
+    if (text == placeholder_) return;
+    placeholder_ = text;
+    viewport()->update();
+}
+
 void ZoomChartView::wheelEvent(QWheelEvent* event) {
     const int notches = event->angleDelta().y() / 120;
     if (notches == 0) return QChartView::wheelEvent(event);
@@ -22,10 +28,6 @@ void ZoomChartView::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-}  // namespace zephra::qt
-
-namespace zephra::qt {
-
 bool ZoomChartView::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::Paint) return QChartView::viewportEvent(event);
     QElapsedTimer timer;
@@ -33,6 +35,14 @@ bool ZoomChartView::viewportEvent(QEvent* event) {
     const bool handled = QChartView::viewportEvent(event);
     lastPaintMs_ = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     return handled;
+}
+
+void ZoomChartView::drawForeground(QPainter* painter, const QRectF& rect) {
+    QChartView::drawForeground(painter, rect);
+    if (placeholder_.isEmpty()) return;
+    const QRectF plot = chart()->plotArea().adjusted(12, 0, -12, 0);
+    painter->setPen(palette().color(QPalette::WindowText));
+    painter->drawText(plot, Qt::AlignCenter | Qt::TextWordWrap, placeholder_);
 }
 
 }  // namespace zephra::qt

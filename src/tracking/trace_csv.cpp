@@ -31,6 +31,7 @@ constexpr std::array<Column<OrbitSample>, 6> kOrbitColumns{{{"orbit", &OrbitSamp
                                                             {"max_drift_km", &OrbitSample::maxDriftKm},
                                                             {"period_days", &OrbitSample::periodDays}}};
 constexpr std::size_t kFieldCount = 2 + kTickColumns.size() + kOrbitColumns.size();
+constexpr std::string_view kDriftFromColumn = ",drift_from";
 
 void putNumber(std::ostream& out, double value) {
     char text[32];
@@ -89,13 +90,14 @@ std::string traceCsvHeader() {
 }
 
 void writeTraceCsv(std::ostream& out, const std::vector<TraceSample>& samples,
-                   const std::vector<OrbitSample>& orbits) {
-    out << traceCsvHeader() << '\n';
+                   const std::vector<OrbitSample>& orbits, DriftFrom driftFrom) {
+    const bool said = driftFrom == DriftFrom::said;
+    out << traceCsvHeader() << (said ? kDriftFromColumn : "") << '\n';
     for (const TraceSample& s : samples) {
         out << "tick,";
         putNumber(out, s.days);
         putFields(out, s, kTickColumns);
-        putEmpty(out, kOrbitColumns.size());
+        putEmpty(out, kOrbitColumns.size() + said);
         out << '\n';
     }
     for (const OrbitSample& o : orbits) {
@@ -103,20 +105,39 @@ void writeTraceCsv(std::ostream& out, const std::vector<TraceSample>& samples,
         putNumber(out, o.days);
         putEmpty(out, kTickColumns.size());
         putFields(out, o, kOrbitColumns);
+        if (said) out << (o.orbit > 1 ? ",previous" : ",start");
         out << '\n';
     }
 }
 
+namespace {
+
+// The line without the CR of a CR LF line end.
+std::string_view withoutCr(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
+}  // namespace
+
 std::variant<Trace, std::string> readTraceCsv(std::istream& in) {
     std::string line;
-    if (!std::getline(in, line) || line != traceCsvHeader()) return "line 1: not a Zephra trace header";
+    if (!std::getline(in, line)) return "line 1: not a Zephra trace header";
+    const std::string_view header = withoutCr(line);
+    const std::string traceHeader = traceCsvHeader();
+    const bool driftFromSaid = header == traceHeader + std::string(kDriftFromColumn);
+    if (header != traceHeader && !driftFromSaid) return "line 1: not a Zephra trace header";
+    const std::size_t fieldCount = kFieldCount + driftFromSaid;
     Trace trace;
     for (int lineNo = 2; std::getline(in, line); ++lineNo) {
         const auto refuse = [lineNo](const std::string& why) {
             return "line " + std::to_string(lineNo) + ": " + why;
         };
-        const std::vector<std::string_view> fields = split(line);
-        if (fields.size() != kFieldCount) return refuse(std::to_string(kFieldCount) + " fields expected");
+        const std::string_view text = withoutCr(line);
+        if (text.empty() && in.peek() == std::char_traits<char>::eof()) break;
+        if (text.empty()) return refuse("a blank line before the end");
+        const std::vector<std::string_view> fields = split(text);
+        if (fields.size() != fieldCount) return refuse(std::to_string(fieldCount) + " fields expected");
         const std::optional<double> days = numberOf(fields[1]);
         if (!days) return refuse("days is not a number");
         std::string problem;

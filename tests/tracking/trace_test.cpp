@@ -1,5 +1,5 @@
 // The run's trace: the bounded, evenly thinned record, the recorder's numbers on a real run of the Earth
-// about the Sun, and the trace file read back as written.
+// about the Sun, and the trace file read back as written, and as copied.
 
 #include <gtest/gtest.h>
 
@@ -115,17 +115,48 @@ TEST(TraceCsv, ReadsBackEveryNumberAsWrittenAndRefusesWhatIsNotATrace) {
     EXPECT_EQ(std::memcmp(trace.orbits.data(), orbits.data(), orbits.size() * sizeof(OrbitSample)), 0);
 
     const std::string header = tracking::traceCsvHeader() + "\n";
+    const std::string tick = "tick,1,2,3,4,5,6,7,,,,,,\n";
     const std::pair<std::string, const char*> refused[] = {
         {"days,distance\n", "line 1"},
-        {header + "tick,1,2,3,4,5,6,7,,,,,,\n" + "tick,1,2,3,x,5,6,7,,,,,,\n", "line 3: speed2_c"},
+        {header + tick + "tick,1,2,3,x,5,6,7,,,,,,\n", "line 3: speed2_c"},
         {header + "orbit,1,,,,,,,1,2,3,4,5\n", "line 2: 14 fields"},
         {header + "lap,1,,,,,,,1,2,3,4,5,6\n", "line 2: a row is"},
+        {header + tick + "\n\n", "line 3: a blank line"},  // one blank line at the end, not two
+        {header + "\n" + tick, "line 2: a blank line"},
+        {tracking::traceCsvHeader() + ",drift_from\n" + tick, "line 2: 15 fields"},
     };
     for (const auto& [text, why] : refused) {
         std::istringstream in(text);
         const auto result = tracking::readTraceCsv(in);
         ASSERT_TRUE(std::holds_alternative<std::string>(result)) << text;
         EXPECT_EQ(std::get<std::string>(result).find(why), 0u) << std::get<std::string>(result);
+    }
+}
+
+// Copies made elsewhere: CR LF line ends, a blank line at the end; and the window's table, which says what
+// each orbit's drift is taken from.
+TEST(TraceCsv, ReadsCopiesWithOtherLineEndsAndTheTableThatSaysWhereEachDriftIsFrom) {
+    const std::vector<TraceSample> samples{{1, 2, 3, 4, 5, 6, 7}};
+    const std::vector<OrbitSample> orbits{{1, 10, 4, 5, -6, 7, 10}, {2, 20, 4.5, 5, 0.5, 0, 10}};
+    std::ostringstream plain, table;
+    tracking::writeTraceCsv(plain, samples, orbits);
+    tracking::writeTraceCsv(table, samples, orbits, tracking::DriftFrom::said);
+    EXPECT_EQ(plain.str(), tracking::traceCsvHeader() + "\ntick,1,2,3,4,5,6,7,,,,,,\n" +
+                               "orbit,10,,,,,,,1,4,5,-6,7,10\norbit,20,,,,,,,2,4.5,5,0.5,0,10\n");
+    EXPECT_EQ(table.str(),
+              tracking::traceCsvHeader() + ",drift_from\ntick,1,2,3,4,5,6,7,,,,,,,\n" +
+                  "orbit,10,,,,,,,1,4,5,-6,7,10,start\norbit,20,,,,,,,2,4.5,5,0.5,0,10,previous\n");
+
+    std::string crlf;
+    for (const char c : plain.str()) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const std::string& text : {crlf, plain.str() + "\n", crlf + "\r\n", table.str()}) {
+        std::istringstream in(text);
+        const auto read = tracking::readTraceCsv(in);
+        ASSERT_TRUE(std::holds_alternative<tracking::Trace>(read)) << std::get<std::string>(read);
+        const auto& trace = std::get<tracking::Trace>(read);
+        ASSERT_EQ(trace.samples.size(), 1u);
+        ASSERT_EQ(trace.orbits.size(), 2u);
+        EXPECT_EQ(std::memcmp(trace.orbits.data(), orbits.data(), 2 * sizeof(OrbitSample)), 0);
     }
 }
 
