@@ -33,8 +33,16 @@ if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/tools/zephra-sweep)
   install(PROGRAMS tools/zephra-sweep DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
+# The build tree's mark beside the window it builds: run from here, the window keeps data-drift.txt beside
+# itself. No install copies the mark, so an installed window keeps the file in the user's data folder.
+set(ZEPHRA_BUILD_TREE_MARKER zephra-build-tree)
+set_property(SOURCE src/toolkit/data_folder.cpp APPEND PROPERTY
+  COMPILE_DEFINITIONS ZEPHRA_BUILD_TREE_MARKER="${ZEPHRA_BUILD_TREE_MARKER}")
+
 if(TARGET zephra)
   target_compile_definitions(zephra PRIVATE ZEPHRA_APP_ID="${ZEPHRA_APP_ID}")
+  file(GENERATE OUTPUT $<TARGET_FILE_DIR:zephra>/${ZEPHRA_BUILD_TREE_MARKER}
+    CONTENT "Zephra's build tree: the window run from here keeps data-drift.txt beside itself.\n")
 
   configure_file(${ZEPHRA_PACKAGING}/zephra.desktop.in ${CMAKE_CURRENT_BINARY_DIR}/${ZEPHRA_APP_ID}.desktop @ONLY)
   configure_file(${ZEPHRA_PACKAGING}/zephra.metainfo.xml.in
