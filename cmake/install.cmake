@@ -99,5 +99,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zephra.example.org)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# zephra-sweep is a Python 3 program; it runs its sweeps on GNU Parallel or a Slurm cluster when asked.
+# dpkg-shlibdeps adds the libraries of the compiled programs to these.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS python3)
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "parallel, slurm-client")
 set(CPACK_PACKAGE_DESCRIPTION_FILE ${ZEPHRA_PACKAGING}/description.txt)
 include(CPack)
