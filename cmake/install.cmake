@@ -29,9 +29,7 @@ foreach(tool zephra zephra-batch zephra-plot)
     install(TARGETS ${tool} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endforeach()
-if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/tools/zephra-sweep)
-  install(PROGRAMS tools/zephra-sweep DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+install(PROGRAMS tools/zephra-sweep DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The build tree's mark beside the window it builds: run from here, the window keeps data-drift.txt beside
 # itself. No install copies the mark, so an installed window keeps the file in the user's data folder.
@@ -72,7 +70,7 @@ if(TARGET zephra)
 endif()
 
 # Every page in packaging/man.
-file(GLOB ZEPHRA_MAN_PAGES CONFIGURE_DEPENDS ${ZEPHRA_PACKAGING}/man/*.1)
+zephra_glob(ZEPHRA_MAN_PAGES ${ZEPHRA_PACKAGING}/man/*.1)
 foreach(page ${ZEPHRA_MAN_PAGES})
   get_filename_component(name ${page} NAME)
   zephra_gzip(${page} ${CMAKE_CURRENT_BINARY_DIR}/man/${name}.gz)
