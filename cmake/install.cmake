@@ -29,12 +29,18 @@ foreach(tool zephra zephra-batch zephra-plot)
     install(TARGETS ${tool} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endforeach()
-if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/tools/zephra-sweep)
-  install(PROGRAMS tools/zephra-sweep DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+install(PROGRAMS tools/zephra-sweep DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The build tree's mark beside the window it builds: run from here, the window keeps data-drift.txt beside
+# itself. No install copies the mark, so an installed window keeps the file in the user's data folder.
+set(ZEPHRA_BUILD_TREE_MARKER zephra-build-tree)
+set_property(SOURCE src/toolkit/data_folder.cpp APPEND PROPERTY
+  COMPILE_DEFINITIONS ZEPHRA_BUILD_TREE_MARKER="${ZEPHRA_BUILD_TREE_MARKER}")
 
 if(TARGET zephra)
   target_compile_definitions(zephra PRIVATE ZEPHRA_APP_ID="${ZEPHRA_APP_ID}")
+  file(GENERATE OUTPUT $<TARGET_FILE_DIR:zephra>/${ZEPHRA_BUILD_TREE_MARKER}
+    CONTENT "Zephra's build tree: the window run from here keeps data-drift.txt beside itself.\n")
 
   configure_file(${ZEPHRA_PACKAGING}/zephra.desktop.in ${CMAKE_CURRENT_BINARY_DIR}/${ZEPHRA_APP_ID}.desktop @ONLY)
   configure_file(${ZEPHRA_PACKAGING}/zephra.metainfo.xml.in
@@ -64,7 +70,7 @@ if(TARGET zephra)
 endif()
 
 # Every page in packaging/man.
-file(GLOB ZEPHRA_MAN_PAGES CONFIGURE_DEPENDS ${ZEPHRA_PACKAGING}/man/*.1)
+zephra_glob(ZEPHRA_MAN_PAGES ${ZEPHRA_PACKAGING}/man/*.1)
 foreach(page ${ZEPHRA_MAN_PAGES})
   get_filename_component(name ${page} NAME)
   zephra_gzip(${page} ${CMAKE_CURRENT_BINARY_DIR}/man/${name}.gz)
@@ -91,5 +97,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zephra.example.org)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# zephra-sweep is a Python 3 program; it runs its sweeps on GNU Parallel or a Slurm cluster when asked.
+# dpkg-shlibdeps adds the libraries of the compiled programs to these.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS python3)
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "parallel, slurm-client")
 set(CPACK_PACKAGE_DESCRIPTION_FILE ${ZEPHRA_PACKAGING}/description.txt)
 include(CPack)

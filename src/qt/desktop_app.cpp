@@ -42,6 +42,9 @@ DesktopApp::~DesktopApp() = default;
 
 void DesktopApp::show() {
     afterEvent(EventGate::Pace::Now);
+    // The keyboard focus starts on the computation rate already chosen, where Space changes nothing. Left
+    // to Qt it would start on the first control, "X", and one stray Space would leave the simulator.
+    mainWindow_->mirror().widgetFor(model_->Optim[3])->setFocus(Qt::OtherFocusReason);
 }
 
 void DesktopApp::afterEvent(EventGate::Pace pace) {

@@ -23,7 +23,7 @@ class DesktopApp {
     explicit DesktopApp(toolkit::Platform& platform);
     ~DesktopApp();
 
-    // Shows the windows the model has visible.
+    // Shows the windows the model has visible, the keyboard focus on a control that Space leaves alone.
     void show();
 
     FormOrbit& model() { return *model_; }

@@ -4,6 +4,30 @@
 
 namespace zephra::qt {
 
+void FlatButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect box = rect().adjusted(0, 0, -1, -1);
+    const QColor face = palette().color(QPalette::Button);
+    p.fillRect(rect(), face);
+    const bool held = isDown();
+    const QColor light = face.lighter(150);
+    const QColor dark = face.darker(250);
+    p.setPen(held ? dark : light);
+    p.drawLine(box.topLeft(), box.topRight());
+    p.drawLine(box.topLeft(), box.bottomLeft());
+    p.setPen(held ? light : dark);
+    p.drawLine(box.bottomLeft(), box.bottomRight());
+    p.drawLine(box.topRight(), box.bottomRight());
+
+    const QColor ink = palette().color(QPalette::ButtonText);
+    p.setPen(ink);
+    p.drawText(rect().translated(held ? 1 : 0, held ? 1 : 0), Qt::AlignCenter, text());
+    if (hasFocus()) {
+        p.setPen(QPen(ink, 1, Qt::DotLine));
+        p.drawRect(box.adjusted(2, 2, -2, -2));
+    }
+}
+
 ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

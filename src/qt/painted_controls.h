@@ -2,10 +2,22 @@
 
 #include <QColor>
 #include <QLine>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
 namespace zephra::qt {
+
+// A command button in its own colours: the face flat in the back colour (a style would shade it), a
+// one-pixel raised edge that sinks while the button is held, the caption centred in the fore colour, and a
+// dotted mark inside the edge while the button has the keyboard focus.
+class FlatButton : public QPushButton {
+  public:
+    explicit FlatButton(QWidget* parent = nullptr) : QPushButton(parent) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+};
 
 // The window's shape: a circle with a border and a fill colour.
 class ShapeWidget : public QWidget {

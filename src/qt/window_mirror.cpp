@@ -114,7 +114,7 @@ QWidget* WindowMirror::createWidget(Control& control) {
     QWidget* w = nullptr;
     switch (control.kind()) {
         case ControlKind::CommandButton:
-            w = new QPushButton(&root_);
+            w = new FlatButton(&root_);
             break;
         case ControlKind::CheckBox:
             w = new QCheckBox(&root_);

@@ -170,7 +170,7 @@ void FormOrbit::layOutControls() {
     row({&TXw[0], "TXw", 0, nullptr, 10320, 8160, 450, 285, "1", "Jupiter Factor", kHidden});
     row({&TXw[1], "TXw", 1, nullptr, 10320, 7560, 450, 285, "2", "Waterworld Factor", kHidden});
     row({&La[15], "La", 15, nullptr, 11640, 7320, 855, 180, "Gravity 1", {}, kHidden});
-    row({&Frame5, "Frame5", -1, nullptr, 10440, 7200, 2055, 255, {}, {}, kHidden}).noBorder();
+    row({&Frame5, "Frame5", -1, nullptr, 10440, 7200, 2055, 255, {}, {}, kHidden});
     row({&OptBodies[0], "OptBodies", 0, &Frame5, 0, 0, 700, 255, "Alone", "Binary pair only"});
     row({&OptBodies[1], "OptBodies", 1, &Frame5, 700, 0, 800, 255, "Bodies",
          "Add smaller bodies to the system (just because I can)"});
@@ -238,7 +238,7 @@ void FormOrbit::layOutControls() {
     row({&TXspinT[2], "TXspinT", 2, &FrameRing, 280, 4150, 1715, 220, "0", "Edge Velocity as C", kHidden});
     row({&LaPush, "LaPush", -1, &FrameRing, 60, 4400, 1935, 180, {}, {}, kHidden});
 
-    row({&Frame4, "Frame4", -1, nullptr, 0, 6120, 2055, 1755, {}, {}, kHidden}).noBorder();
+    row({&Frame4, "Frame4", -1, nullptr, 0, 6120, 2055, 1755, {}, {}, kHidden});
     row({&La[3], "La", 3, &Frame4, 60, 60, 1320, 360, "No. of points on body's horizon"});
     row({&Text3, "Text3", -1, &Frame4, 1440, 60, 555, 220, "12", "Surface points"});
     row({&Text6, "Text6", -1, &Frame4, 1440, 300, 555, 220, "1", "Surface Depth Points"});
@@ -307,7 +307,7 @@ void FormOrbit::layOutControls() {
     row({&TxTyp, "TxTyp", -1, nullptr, 2760, 600, 375, 315, "X", {}, kHidden});
     row({&Label6[4], "Label6", 4, nullptr, 2700, 215, 420, 180, "mass", {}, kHidden});
     row({&TXTp[4], "TXTp", 4, nullptr, 3120, 195, 1575, 225, "123456789", "Solar masses", kHidden});
-    row({&Frame2, "Frame2", -1, nullptr, 4800, 0, 1095, 495, {}, {}, kHidden}).noBorder();
+    row({&Frame2, "Frame2", -1, nullptr, 4800, 0, 1095, 495, {}, {}, kHidden});
     row({&Opadd[0], "Opadd", 0, &Frame2, 60, 30, 1000, 200, "num", "Move Planet with Decimal Accuracy"});
     row({&Opadd[1], "Opadd", 1, &Frame2, 60, 260, 1000, 200, "visual", "Move Planet with Scrollbars"});
     row({&Label6[0], "Label6", 0, nullptr, 6000, 0, 240, 225, "Y", {}, kHidden});
@@ -397,7 +397,7 @@ void FormOrbit::layOutControls() {
          "causes 'Bounce' option to affect. Less than this they behave as fluids.",
          kHidden});
 
-    row({&FraCosmo, "FraCosmo", -1, nullptr, 12600, 2040, 2700, 5505}).noBorder();
+    row({&FraCosmo, "FraCosmo", -1, nullptr, 12600, 2040, 2700, 5505});
     for (int i = 0; i < LaCosmo.kSize; ++i)
         row({&LaCosmo[i],
              "LaCosmo",

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QToolTip>
 #include <string>
+#include <utility>
 
 #include "toolkit/headless_platform.h"
 
@@ -152,20 +153,48 @@ class DesktopAppTest : public QObject {
         QTRY_VERIFY(model.st.Iters > paused);
     }
 
-    // At 1024 x 768 every caption reads whole, unticked boxes show on the black, the zero of the number
-    // face does not fill in like an 8, the links show a hand, and the window has no title text; the "X"
-    // leads to the farewell window.
+    // At 1024 x 768 the keyboard focus starts where Space changes nothing, every caption reads whole, the
+    // buttons show their colours flat, only the borderless frames lack an edge, unticked boxes show on the
+    // black, the zero of the number face does not fill in like an 8, the links show a hand, and the window
+    // has no title text; the "X" leads to the farewell window.
     void theWindowReadsAsDescribed() {
         toolkit::HeadlessPlatform platform(QDir::tempPath().toStdString());
         qt::DesktopApp app(platform);
         app.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&app.mainWindow()));
+        app.mainWindow().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&app.mainWindow()));
         FormOrbit& model = app.model();
         qt::WindowMirror& mirror = app.mainWindow().mirror();
+
+        // On "X", the first control, one stray Space would leave the simulator; on the chosen rate it
+        // changes nothing.
+        QWidget* focused = QApplication::focusWidget();
+        QCOMPARE(focused, mirror.widgetFor(model.Optim[3]));
+        QTest::keyClick(focused, Qt::Key_Space);
+        QVERIFY(app.mainWindow().isVisible() && !app.farewellWindow().isVisible());
+        QVERIFY(model.Optim[3].value() && static_cast<QRadioButton*>(focused)->isChecked());
+
         expectEveryCaptionWhole(app);
         QTest::mouseClick(mirror.widgetFor(model.CDp[10]), Qt::LeftButton);
         QTest::mouseClick(mirror.widgetFor(model.Command5), Qt::LeftButton);
         expectEveryCaptionWhole(app);
+
+        // A face is one colour from its top to its bottom, beside the caption; a style's gradient is not.
+        for (auto [button, colour] : {std::pair{&model.Command1, QColor(255, 128, 0)},
+                                      std::pair{&model.Command5, QColor(176, 128, 64)}}) {
+            const QImage face = mirror.widgetFor(*button)->grab().toImage();
+            QCOMPARE(face.pixelColor(4, 4), colour);
+            QCOMPARE(face.pixelColor(4, face.height() - 5), colour);
+        }
+        for (toolkit::Control* c : model.controls()) {
+            if (c->kind() != toolkit::ControlKind::Frame) continue;
+            const bool borderless = c->name() == "FraSpin" || c->name() == "FraMil" ||
+                                    c->name() == "FraYear" || c->name() == "FraTi";
+            QVERIFY2(static_cast<toolkit::Frame*>(c)->bordered() == !borderless, c->name().c_str());
+        }
+        QWidget* cosmo = mirror.widgetFor(model.FraCosmo);
+        QVERIFY(pixelsBrighterThan(cosmo->grab(QRect(0, 0, 1, cosmo->height())).toImage(), 60) >
+                cosmo->height() / 2);
 
         // The pause tip lies over the top of the description's first line, which shows through it.
         const QRect overlap = mirror.widgetFor(model.LabTab)
