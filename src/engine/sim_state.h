@@ -138,7 +138,8 @@ struct SimState {
     std::string TimeRateLog;    // time-scale changes not yet written to the drift file
 
     // Status.
-    float EndCode = 0;       // 66 left screen, 67 left range, 77 impact, 99 error limit; 55 and 11 passing
+    float EndCode = 0;  // 66 left screen, 67 left range, 77 impact, 99 error limit, 88 bodies on one point,
+                        // 98 not a finite number; 55 and 11 passing
     float ScenarioNo = 0;    // index of the scenario button last pressed
     std::string TickStatus;  // "ok" after every completed tick
 
