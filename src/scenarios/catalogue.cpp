@@ -18,71 +18,90 @@ double turnEvery(double iterations) {
 const double kSunSpin = turnEvery(900000000);
 
 // The pairs several records share.
-const Pair kAlphaCentauri{1.14, 0.94, 426600,      298300,      -2680000000, 2680000000,
-                          4608, 4608, 0.000340585, -0.00041315, kSunSpin,    kSunSpin};
-const Pair kCloseAlphaCentauri{1.14, 0.94, 426600,      298300,     -26800000, 26800000,
-                               4608, 4608, 0.003485846, -0.0041305, kSunSpin,  kSunSpin};
-const Pair kJupiter{1,         0.0009555, 346850,    71442,      0,        816600000,
-                    -10000000, -10000000, 1.7828e-6, -0.0018659, kSunSpin, turnEvery(2000000000000)};
-const Pair kMercury{1,    1.66e-7, 346850, 2439,       0,        69820000,
-                    4608, 4608,    9e-10,  -0.0058281, kSunSpin, turnEvery(6000000000)};
-const Pair kMoonAt406700{3.003344e-6, 3.67511e-8, 6378,       2440,          0,        406700,
-                         0,           0,          1.75422e-6, -0.0001433549, kSunSpin, turnEvery(200000000)};
-const Pair kMoonAt406684{3.003344e-6, 3.67511e-8, 6378,       2440,         0,        406684,
-                         0,           0,          1.75422e-6, -0.000143357, kSunSpin, turnEvery(200000000)};
-const Pair kEarth{1,    3.0402e-6, 346850, 6378,           0,        152093495,
-                  4608, 4608,      1.3e-8, -0.00439386589, kSunSpin, turnEvery(7500000)};
-const Pair kEarthFine{1,      3.0402e-6,       346850,   6378,
-                      0,      152093951,       4608,     4608,
-                      1.3e-8, -0.004393802668, kSunSpin, turnEvery(7500000)};
-const Pair kMars{1,    3.228483e-7, 346850,   6792,       0,        249230000,
-                 4608, 4608,        1.063e-9, -0.0032955, kSunSpin, turnEvery(2000000000000)};
-const Pair kVenus{1,    2.44656776e-6, 346850,     6051,       0,        108940500,
-                  4608, 4608,          1.27674e-8, -0.0052178, kSunSpin, turnEvery(70000000)};
+// clang-format off
+const Pair kAlphaCentauri{
+    .body1 = {.mass = 1.14, .radius = 426600, .posX = -2680000000, .posY = 4608, .velY = 0.000340585, .spin = kSunSpin},
+    .body2 = {.mass = 0.94, .radius = 298300, .posX = 2680000000, .posY = 4608, .velY = -0.00041315, .spin = kSunSpin}};
+const Pair kCloseAlphaCentauri{
+    .body1 = {.mass = 1.14, .radius = 426600, .posX = -26800000, .posY = 4608, .velY = 0.003485846, .spin = kSunSpin},
+    .body2 = {.mass = 0.94, .radius = 298300, .posX = 26800000, .posY = 4608, .velY = -0.0041305, .spin = kSunSpin}};
+const Pair kJupiter{
+    .body1 = {.mass = 1, .radius = 346850, .posX = 0, .posY = -10000000, .velY = 1.7828e-6, .spin = kSunSpin},
+    .body2 = {.mass = 0.0009555, .radius = 71442, .posX = 816600000, .posY = -10000000, .velY = -0.0018659, .spin = turnEvery(2000000000000)}};
+const Pair kMercury{
+    .body1 = {.mass = 1, .radius = 346850, .posX = 0, .posY = 4608, .velY = 9e-10, .spin = kSunSpin},
+    .body2 = {.mass = 1.66e-7, .radius = 2439, .posX = 69820000, .posY = 4608, .velY = -0.0058281, .spin = turnEvery(6000000000)}};
+const Pair kMoonAt406700{
+    .body1 = {.mass = 3.003344e-6, .radius = 6378, .posX = 0, .posY = 0, .velY = 1.75422e-6, .spin = kSunSpin},
+    .body2 = {.mass = 3.67511e-8, .radius = 2440, .posX = 406700, .posY = 0, .velY = -0.0001433549, .spin = turnEvery(200000000)}};
+const Pair kMoonAt406684{
+    .body1 = {.mass = 3.003344e-6, .radius = 6378, .posX = 0, .posY = 0, .velY = 1.75422e-6, .spin = kSunSpin},
+    .body2 = {.mass = 3.67511e-8, .radius = 2440, .posX = 406684, .posY = 0, .velY = -0.000143357, .spin = turnEvery(200000000)}};
+const Pair kEarth{
+    .body1 = {.mass = 1, .radius = 346850, .posX = 0, .posY = 4608, .velY = 1.3e-8, .spin = kSunSpin},
+    .body2 = {.mass = 3.0402e-6, .radius = 6378, .posX = 152093495, .posY = 4608, .velY = -0.00439386589, .spin = turnEvery(7500000)}};
+const Pair kEarthFine{
+    .body1 = {.mass = 1, .radius = 346850, .posX = 0, .posY = 4608, .velY = 1.3e-8, .spin = kSunSpin},
+    .body2 = {.mass = 3.0402e-6, .radius = 6378, .posX = 152093951, .posY = 4608, .velY = -0.004393802668, .spin = turnEvery(7500000)}};
+const Pair kMars{
+    .body1 = {.mass = 1, .radius = 346850, .posX = 0, .posY = 4608, .velY = 1.063e-9, .spin = kSunSpin},
+    .body2 = {.mass = 3.228483e-7, .radius = 6792, .posX = 249230000, .posY = 4608, .velY = -0.0032955, .spin = turnEvery(2000000000000)}};
+const Pair kVenus{
+    .body1 = {.mass = 1, .radius = 346850, .posX = 0, .posY = 4608, .velY = 1.27674e-8, .spin = kSunSpin},
+    .body2 = {.mass = 2.44656776e-6, .radius = 6051, .posX = 108940500, .posY = 4608, .velY = -0.0052178, .spin = turnEvery(70000000)}};
+// clang-format on
 
 // Physics option sets.
+// clang-format off
 constexpr Tick On = Tick::On, Off = Tick::Off, Keep = Tick::Keep;
-constexpr Physics kNewton{Off, Off, Off, Off, Off, Keep, {}};
-constexpr Physics kSpecial{On, Off, Off, Off, Off, Keep, {}};
-constexpr Physics kGeneral{Off, Off, On, Off, Off, On, "1"};
-constexpr Physics kBothRelativities{On, Off, On, Off, Off, On, "1"};
-constexpr Physics kNewtonInstant{Off, Off, Off, Off, Off, Off, "0"};
-constexpr Physics kSpecialInstant{On, Off, Off, Off, Off, Off, "0"};
-constexpr Physics kClouds{Off, Off, Off, Keep, Keep, Keep, {}};
+constexpr Physics kNewton{.special = Off, .vessor = Off, .general = Off, .dark = Off, .bounce = Off, .delayDetails = Keep};
+constexpr Physics kSpecial{.special = On, .vessor = Off, .general = Off, .dark = Off, .bounce = Off, .delayDetails = Keep};
+constexpr Physics kGeneral{.special = Off, .vessor = Off, .general = On, .dark = Off, .bounce = Off, .delayDetails = On, .gravitySpeed = "1"};
+constexpr Physics kBothRelativities{.special = On, .vessor = Off, .general = On, .dark = Off, .bounce = Off, .delayDetails = On, .gravitySpeed = "1"};
+constexpr Physics kNewtonInstant{.special = Off, .vessor = Off, .general = Off, .dark = Off, .bounce = Off, .delayDetails = Off, .gravitySpeed = "0"};
+constexpr Physics kSpecialInstant{.special = On, .vessor = Off, .general = Off, .dark = Off, .bounce = Off, .delayDetails = Off, .gravitySpeed = "0"};
+constexpr Physics kClouds{.special = Off, .vessor = Off, .general = Off, .dark = Keep, .bounce = Keep, .delayDetails = Keep};
+// clang-format on
 
-const Setting kAlternate{Control::Chalt, 1};
-const Setting kNoMaxDist{Control::ChMinMax, 0};
-const Setting kNoGas{Control::ChHit, 0};
-const Setting kAutoClear{Control::CHac, 1};
+const Setting kAlternate{SettingBox::Chalt, 1};
+const Setting kNoMaxDist{SettingBox::ChMinMax, 0};
+const Setting kNoGas{SettingBox::ChHit, 0};
+const Setting kAutoClear{SettingBox::CHac, 1};
 
 const std::vector<FirstStep> kTimeFirst{Time, Distance, Description};
 const std::vector<FirstStep> kDistanceFirst{Distance, Time, Description};
 const std::vector<FirstStep> kDescriptionFirst{Description, Distance, Time};
 const std::vector<FirstStep> kCloudSteps{Description, Distance, SurfacePoints, Time};
-const std::vector<Setting> kCloudSettings{{Control::Chdetails, 1}, {Control::Chboo, 1},
-                                          {Control::ChHit, 1},     {Control::ChNum, 1},
-                                          {Control::Chender, 0},   {Control::Chauto, 0}};
+const std::vector<Setting> kCloudSettings{{SettingBox::Chdetails, 1}, {SettingBox::Chboo, 1},
+                                          {SettingBox::ChHit, 1},     {SettingBox::ChNum, 1},
+                                          {SettingBox::Chender, 0},   {SettingBox::Chauto, 0}};
 
 constexpr double kMoonGM = 2986.03452;
 constexpr double kEarthGM = 2986.0703;
 
 // Two gas clouds at rest, placed symmetrically about the middle of the screen width.
 Pair clouds(double mass, double radius, double halfGap) {
-    return {mass, mass, radius, radius, -halfGap, halfGap, 4608, 4608, 0, 0, 0, 0};
+    return {.body1 = {.mass = mass, .radius = radius, .posX = -halfGap, .posY = 4608},
+            .body2 = {.mass = mass, .radius = radius, .posX = halfGap, .posY = 4608}};
 }
 
 std::vector<Scenario> build() {
-    const Pair whiteDwarfs{2,    2,    600,   600,    6451.2,           8908.8,
-                           4608, 4608, 1.105, -1.105, turnEvery(33333), turnEvery(33333)};
-    const Pair blackHoles{36,     29,     99,   99,    6451.2,         8908.8,
-                          4377.6, 4377.6, 3.96, -4.91, turnEvery(888), turnEvery(888)};
-    const Pair daedalus{1, 1e-27, 346850, 0.01,   -2000000, 3000000,
-                        0, -1,    0,      -0.013, kSunSpin, turnEvery(6000000000)};
+    // clang-format off
+    const Pair whiteDwarfs{
+        .body1 = {.mass = 2, .radius = 600, .posX = 6451.2, .posY = 4608, .velY = 1.105, .spin = turnEvery(33333)},
+        .body2 = {.mass = 2, .radius = 600, .posX = 8908.8, .posY = 4608, .velY = -1.105, .spin = turnEvery(33333)}};
+    const Pair blackHoles{
+        .body1 = {.mass = 36, .radius = 99, .posX = 6451.2, .posY = 4377.6, .velY = 3.96, .spin = turnEvery(888)},
+        .body2 = {.mass = 29, .radius = 99, .posX = 8908.8, .posY = 4377.6, .velY = -4.91, .spin = turnEvery(888)}};
+    const Pair daedalus{
+        .body1 = {.mass = 1, .radius = 346850, .posX = -2000000, .posY = 0, .velY = 0, .spin = kSunSpin},
+        .body2 = {.mass = 1e-27, .radius = 0.01, .posX = 3000000, .posY = -1, .velY = -0.013, .spin = turnEvery(6000000000)}};
+    // clang-format on
     Pair pseudoJupiter = kJupiter;
-    pseudoJupiter.posX2 = 150000000;
-    pseudoJupiter.posY1 = pseudoJupiter.posY2 = 4608;
+    pseudoJupiter.body2.posX = 150000000;
+    pseudoJupiter.body1.posY = pseudoJupiter.body2.posY = 4608;
     Pair jupiter14 = kJupiter;
-    jupiter14.velY1 = 1.7e-6;
+    jupiter14.body1.velY = 1.7e-6;
 
     return {
         {.number = 1,
@@ -148,9 +167,9 @@ std::vector<Scenario> build() {
          .gmSun = kMoonGM,
          .pair = kMoonAt406684,
          .secondBodyFirst = true,
-         .beforeOptions = {{Control::Text3, 7}},
+         .beforeOptions = {{SettingBox::Text3, 7}},
          .physics = kNewton,
-         .afterOptions = {{Control::Chboo, 1}, {Control::Text3, 7}, kAlternate}},
+         .afterOptions = {{SettingBox::Chboo, 1}, {SettingBox::Text3, 7}, kAlternate}},
         {.number = 8,
          .description = "Moon and Earth with General Relativity. \rSee the file: ",
          .insert = Insert::DriftFile,
@@ -215,7 +234,7 @@ std::vector<Scenario> build() {
          .firstSteps = {Description, Time, Distance},
          .pair = blackHoles,
          .physics = kBothRelativities,
-         .afterOptions = {{Control::Text3, 12}}},
+         .afterOptions = {{SettingBox::Text3, 12}}},
         {.number = 14,
          .description = "Jupiter + Special Relativity. ",
          .distanceOption = 14,
@@ -322,7 +341,7 @@ std::vector<Scenario> build() {
          .pair = kCloseAlphaCentauri,
          .velocityNudges = 2,
          .physics = kBothRelativities,
-         .afterOptions = {kNoGas, {Control::Chdetails, 1}, kAutoClear}},
+         .afterOptions = {kNoGas, {SettingBox::Chdetails, 1}, kAutoClear}},
         {.number = 26,
          .description =
              "Pseudo-Alpha Centauri binary with Relativity, starting 100x closer than in reality, but "
@@ -334,7 +353,7 @@ std::vector<Scenario> build() {
          .velocityFactor = 1.4,
          .velocityNudges = 2,
          .physics = kBothRelativities,
-         .afterOptions = {kNoGas, {Control::Chdetails, 1}, kAutoClear}},
+         .afterOptions = {kNoGas, {SettingBox::Chdetails, 1}, kAutoClear}},
         {.number = 27,
          .description =
              "Pseudo-Jupiter + Einstein's General Relativity. \rStarting at Earth's orbit for good measure.",

@@ -26,26 +26,30 @@ enum class FirstStep {
     SurfacePoints,  // "7" into the surface-points box
 };
 
-// The controls a record may set around its values and options.
-enum class Control { ChMinMax, Chalt, ChHit, Chdetails, CHac, Chboo, ChNum, Chender, Chauto, Text3 };
+// The window's boxes a record may set around its values and options, by the names the window gives them:
+// check boxes, and the surface-points box Text3.
+enum class SettingBox { ChMinMax, Chalt, ChHit, Chdetails, CHac, Chboo, ChNum, Chender, Chauto, Text3 };
 
 struct Setting {
-    Control control;
+    SettingBox box;
     int value;  // check-box value, or the number written into Text3
 };
 
 // A run-time text placed into a description between its two fixed pieces.
 enum class Insert { None, DriftFile, TimeScaleTip };
 
-// The two bodies of the pair, in solar masses, km and km per base iteration of 1.5e-4 s. VelX is 0 for
-// both in every record.
+// One body of the pair as a record starts it, in solar masses, km and km per base iteration of 1.5e-4 s.
+// VelX is 0 for both bodies in every record.
+struct Body {
+    double mass = 0;
+    double radius = 0;
+    double posX = 0, posY = 0;
+    double velY = 0;
+    double spin = 0;  // radians per base iteration
+};
+
 struct Pair {
-    double mass1, mass2;
-    double radius1, radius2;
-    double posX1, posX2;
-    double posY1, posY2;
-    double velY1, velY2;
-    double spin1, spin2;  // radians per base iteration
+    Body body1, body2;
 };
 
 // Special Relativity, Vessor Theory, General Relativity, Dark Cloud, Bounce, the gravity-delay details and
@@ -53,7 +57,7 @@ struct Pair {
 struct Physics {
     Tick special, vessor, general, dark, bounce;
     Tick delayDetails;
-    std::string_view gravitySpeed;
+    std::string_view gravitySpeed = {};
 };
 
 struct Scenario {

@@ -35,15 +35,44 @@ void placePairAtStart(SimState& st) {
     }
 }
 
+// Each setting lands in the window's box of its name: a check box takes the value as its tick, Text3 as the
+// number it shows.
 void applySetting(FormOrbit& f, const scenarios::Setting& setting) {
-    using scenarios::Control;
-    if (setting.control == Control::Text3) {
-        f.Text3.setText(toolkit::numberText(setting.value));
-        return;
+    using enum scenarios::SettingBox;
+    CheckBox* box = nullptr;
+    switch (setting.box) {
+        case ChMinMax:
+            box = &f.ChMinMax;
+            break;
+        case Chalt:
+            box = &f.Chalt;
+            break;
+        case ChHit:
+            box = &f.ChHit;
+            break;
+        case Chdetails:
+            box = &f.Chdetails;
+            break;
+        case CHac:
+            box = &f.CHac;
+            break;
+        case Chboo:
+            box = &f.Chboo;
+            break;
+        case ChNum:
+            box = &f.ChNum;
+            break;
+        case Chender:
+            box = &f.Chender;
+            break;
+        case Chauto:
+            box = &f.Chauto;
+            break;
+        case Text3:
+            f.Text3.setText(toolkit::numberText(setting.value));
+            return;
     }
-    CheckBox* const boxes[] = {&f.ChMinMax, &f.Chalt, &f.ChHit,   &f.Chdetails, &f.CHac,
-                               &f.Chboo,    &f.ChNum, &f.Chender, &f.Chauto};
-    boxes[static_cast<int>(setting.control)]->setValue(setting.value);
+    box->setValue(setting.value);
 }
 
 void applyTick(CheckBox& box, scenarios::Tick tick) {
@@ -79,24 +108,25 @@ void applyScenario(FormOrbit& f, const scenarios::Scenario& s) {
     }
     for (const scenarios::Setting& setting : s.beforeValues) applySetting(f, setting);
 
-    const scenarios::Pair& p = s.pair;
-    st.Spin[1] = p.spin1;
-    st.Spin[2] = p.spin2;
+    const scenarios::Body& b1 = s.pair.body1;
+    const scenarios::Body& b2 = s.pair.body2;
+    st.Spin[1] = b1.spin;
+    st.Spin[2] = b2.spin;
     const double shift = s.centredOnScreen ? st.ScreenWidthTw / 2 : 0;
-    st.PosY[1] = p.posY1;
-    st.PosY[2] = p.posY2;
-    st.PosX[1] = p.posX1 + shift;
-    st.PosX[2] = p.posX2 + shift;
-    st.VelY[1] = p.velY1 * s.velocityFactor;
-    st.VelY[2] = p.velY2 * s.velocityFactor;
+    st.PosY[1] = b1.posY;
+    st.PosY[2] = b2.posY;
+    st.PosX[1] = b1.posX + shift;
+    st.PosX[2] = b2.posX + shift;
+    st.VelY[1] = b1.velY * s.velocityFactor;
+    st.VelY[2] = b2.velY * s.velocityFactor;
     st.VelX[1] = st.VelX[2] = 0;
     for (int k = 0; k < s.velocityNudges; ++k) st.VelY[1] += scenarios::kVelocityNudge;
 
     // The masses take what survives their text in the boxes, as a user's entry would.
     const double unit = s.massPerKgFactor ? st.KgFactor : 1;
-    const std::string mass1 = toolkit::numberText(p.mass1 * unit),
-                      mass2 = toolkit::numberText(p.mass2 * unit);
-    const std::string radius1 = toolkit::numberText(p.radius1), radius2 = toolkit::numberText(p.radius2);
+    const std::string mass1 = toolkit::numberText(b1.mass * unit),
+                      mass2 = toolkit::numberText(b2.mass * unit);
+    const std::string radius1 = toolkit::numberText(b1.radius), radius2 = toolkit::numberText(b2.radius);
     writeInOrder(s.secondBodyFirst, f.TXg[1], mass1, f.TXg[0], mass2);
     st.Mass[1] = toolkit::leadingNumber(f.TXg[1].text());
     st.Mass[2] = toolkit::leadingNumber(f.TXg[0].text());
