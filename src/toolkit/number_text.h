@@ -102,14 +102,9 @@ NumberShown asFixedText() {
 // fixed text itself.
 std::string shownText(const NumberShown& number);
 
-// The greatest whole number not above x, floor's result to the bit (signed zeros and infinities included;
-// a NaN stays a NaN). Written out: without SSE4.1 the compiler's own inline floor is a longer sequence, and
-// a tick takes several.
+// The greatest whole number not above x (the window's Int).
 inline double intPart(double x) {
-    if (!(std::abs(x) < 0x1p52)) return x;  // whole already, infinite or not a number
-    const double towardZero = static_cast<double>(static_cast<std::int64_t>(x));
-    if (towardZero == x) return x;  // x is whole: keeps the sign of a zero
-    return towardZero > x ? towardZero - 1 : towardZero;
+    return std::floor(x);
 }
 
 // The 16-bit conversion, halves to the even neighbour; empty when the result would not fit.
