@@ -80,7 +80,8 @@ int main(int argc, char** argv) {
     const tracking::DriftWriter::Count& drift = record.drift;
     if (drift.lost > 0) {
         std::fprintf(stderr, "zephra-batch: %.0f of %.0f drift records missing from %s (last reason: %s)\n",
-                     drift.lost, drift.lost + drift.kept, form.st.DriftFile.c_str(), drift.reason.c_str());
+                     drift.lost, drift.lost + drift.kept, form.st.DriftFile.c_str(),
+                     drift.reason.value_or("").c_str());
         return batch::kExitRecordsLost;
     }
     return batch::kExitDone;
