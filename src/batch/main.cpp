@@ -59,8 +59,8 @@ int main(int argc, char** argv) {
     form.trace().setEnabled(trace.isOpen());
     form.showPanels(false);
     const batch::RunRecord record = batch::runScenario(form, options);
-    if (!record.refused.empty()) {
-        std::fprintf(stderr, "zephra-batch: %s\n", record.refused.c_str());
+    if (record.refused) {
+        std::fprintf(stderr, "zephra-batch: %s\n", record.refused->c_str());
         return batch::kExitBadInput;
     }
     std::optional<std::string> traceFailure;
