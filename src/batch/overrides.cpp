@@ -1,7 +1,6 @@
 #include "batch/overrides.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "toolkit/number_text.h"
 
@@ -87,31 +86,6 @@ std::optional<double> boxNumber(const std::string& text) {
     return strict;
 }
 
-// Why a number is outside what the control keeps, if it is.
-std::optional<std::string> outOfRange(C control, double v) {
-    const double width = toolkit::Surface::width(), height = toolkit::Surface::height();
-    const auto inWindow = [](double edge) {
-        return std::optional("must lie in the window, 0.." + toolkit::numberText(edge));
-    };
-    switch (control) {
-        case C::GravitySpeed:
-            if (v < 0) return "must not be negative";
-            break;
-        case C::GravityExponent:
-            if (v < 0.4 || v > 2.6) return "must be 0.4..2.6";
-            break;
-        case C::BodyX:  // the editor compares the horizontal position in single precision
-            if (v < 0 || static_cast<float>(v) > width) return inWindow(width);
-            break;
-        case C::BodyY:
-            if (v < 0 || v > height) return inWindow(height);
-            break;
-        default:
-            break;
-    }
-    return std::nullopt;
-}
-
 // Types the text into the box and moves on to the pause button, which runs the box's LostFocus.
 void typeAndLeave(FormOrbit& form, TextBox& box, const std::string& text) {
     box.setFocus();
@@ -142,13 +116,14 @@ double heldValue(FormOrbit& form, const Override& o) {
     return toolkit::leadingNumber(target.box->text());
 }
 
-// Why the window does not hold the override as set, if it does not. A later setting can undo an earlier one
-// (a whole speed of gravity ticks General Relativity again), a position outside the window keeps the editor
-// from taking the body's boxes, and a speed or a friction acts only while its option is ticked: the run
-// would not be the one asked for.
+// Why the window does not hold the override as set, if it does not. The box's handler can change the value
+// (it holds the exponent to 0.4..2.6 and turns a negative speed of gravity into 1), a later setting can undo
+// an earlier one (a whole speed of gravity ticks General Relativity again), a position outside the window
+// keeps the editor from taking the body's boxes, and a speed or a friction acts only while its option is
+// ticked: the run would not be the one asked for.
 std::optional<std::string> notHeld(FormOrbit& form, const Override& o) {
     const double held = heldValue(form, o);
-    if (held != o.value) return "did not hold: the window made it " + toolkit::numberText(held);
+    if (held != o.value) return "did not hold: the window holds " + toolkit::numberText(held);
     if (o.control == C::GravitySpeed && !form.Cosmos[3].ticked())
         return "has no effect while General Relativity is unticked";
     if (o.control == C::DarkFriction && !form.Cosmos[4].ticked())
@@ -183,8 +158,6 @@ std::optional<std::string> addOverride(std::vector<Override>& overrides, Overrid
     } else {
         const std::optional<double> number = boxNumber(o.text);
         if (!number) return option + " must be a number of at most 15 significant digits: " + value;
-        if (const std::optional<std::string> why = outOfRange(control, *number))
-            return option + " " + *why + ": " + value;
         o.value = *number;
     }
     for (const Override& earlier : overrides)

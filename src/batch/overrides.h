@@ -46,14 +46,16 @@ struct Override {
     std::string key() const;
 };
 
-// Adds "--option value" to the overrides; why the value is refused, if it is. Refused are values the control
-// would not keep as given: text that is not a number, a tick other than 0 or 1, an exponent outside
-// 0.4..2.6, a negative speed of gravity or one with more digits than its box keeps, a body other than 0..2,
-// a position outside the window.
+// Adds "--option value" to the overrides; why the value is refused, if it is. Refused here is what cannot be
+// typed or clicked as given: text that is not a number or has more digits than a box keeps, a tick other
+// than 0 or 1, a body other than 0..2. What the window then keeps is for its own handlers to say: see
+// applyOverrides.
 std::optional<std::string> addOverride(std::vector<Override>& overrides, OverrideControl control,
                                        const std::string& option, const std::string& value);
 
-// Sets the controls on a window whose scenario has just started; why the window did not take one, if so.
+// Sets the controls on a window whose scenario has just started; why the window did not take one, if so:
+// its handlers changed the value (an exponent outside 0.4..2.6, a negative speed of gravity, a position
+// outside the window), a later setting undid it, or its option is not ticked.
 std::optional<std::string> applyOverrides(FormOrbit& form, std::vector<Override> overrides);
 
 // After the run's first tick, which reads the controls and may change them itself (a speed of gravity of 0

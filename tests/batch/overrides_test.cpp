@@ -21,9 +21,13 @@ struct Overridden {
     explicit Overridden(std::vector<std::string> args) {
         args.insert(args.begin(), {"--scenario", "10"});
         const auto parsed = parseOptions(args);
-        EXPECT_TRUE(std::holds_alternative<BatchOptions>(parsed)) << std::get<std::string>(parsed);
+        const auto* options = std::get_if<BatchOptions>(&parsed);
+        if (options == nullptr) {
+            ADD_FAILURE() << "the command line is refused: " << std::get<std::string>(parsed);
+            return;
+        }
         form.CDp[10].press();
-        refused = applyOverrides(form, std::get<BatchOptions>(parsed).overrides);
+        refused = applyOverrides(form, options->overrides);
     }
 };
 
@@ -76,6 +80,39 @@ TEST(Overrides, EachOptionTypesIntoItsOwnBox) {
         Overridden run(row.args);
         EXPECT_EQ(run.refused, std::nullopt) << row.args[0];
         EXPECT_EQ(row.held(run.form), row.value) << row.args.back();
+    }
+}
+
+// What a box keeps is the window's own rule, applied by its handlers, and an override the window changes is
+// refused under its option: the exponent stays within 0.4..2.6, a negative speed of gravity becomes 1, and
+// the body editor takes a body only inside the window, the horizontal position in single precision.
+TEST(Overrides, TheWindowsLimitsRefuseWhatItDoesNotKeep) {
+    const struct {
+        std::vector<std::string> args;
+        bool kept;
+    } rows[] = {
+        {{"--gravity-exponent", "0.4"}, true},
+        {{"--gravity-exponent", "0.39999999999999"}, false},
+        {{"--gravity-exponent", "2.6"}, true},
+        {{"--gravity-exponent", "2.6000000000001"}, false},
+        {{"--general-relativity", "1", "--gravity-speed", "0.00000000000001"}, true},
+        {{"--general-relativity", "1", "--gravity-speed", "-0.00000000000001"}, false},
+        {{"--body-x", "1:0"}, true},
+        {{"--body-x", "1:-0.00000000000001"}, false},
+        {{"--body-x", "1:15360.0004"}, true},  // 15360 in single precision
+        {{"--body-x", "1:15360.0005"}, false},
+        {{"--body-y", "1:0"}, true},
+        {{"--body-y", "1:-0.00000000000001"}, false},
+        {{"--body-y", "1:11520"}, true},
+        {{"--body-y", "1:11520.0000000001"}, false},
+    };
+    for (const auto& row : rows) {
+        const std::string given = row.args[row.args.size() - 2] + " " + row.args.back();
+        Overridden run(row.args);
+        EXPECT_EQ(run.refused.has_value(), !row.kept) << given << ": " << run.refused.value_or("kept");
+        if (run.refused) {
+            EXPECT_EQ(run.refused->find(given + " "), 0u) << *run.refused;
+        }
     }
 }
 
