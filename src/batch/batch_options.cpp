@@ -17,8 +17,9 @@ std::optional<double> wholeNumber(const std::string& text, double least, double 
     return value;
 }
 
-// Applies an option's value; empty on success, else the reason it is refused.
-using Apply = std::string (*)(BatchOptions&, const std::string& name, const std::string& value);
+// Applies an option's value; the reason it is refused, if it is.
+using Refusal = std::optional<std::string>;
+using Apply = Refusal (*)(BatchOptions&, const std::string& name, const std::string& value);
 
 struct OptionRow {
     const char* name;
@@ -30,27 +31,27 @@ struct OptionRow {
     bool repeatable = false;  // may be given again (a body option, for another body)
 };
 
-std::string applyCount(std::optional<double>& target, const std::string& name, const std::string& value) {
+Refusal applyCount(std::optional<double>& target, const std::string& name, const std::string& value) {
     const auto n = wholeNumber(value, 1, 1e15);
     if (!n) return name + " must be a positive whole number: " + value;
     target = *n;
-    return {};
+    return std::nullopt;
 }
 
 // A whole number of least..greatest (a button or option index) into target, or the reason it is refused.
 template <typename Target>
-std::string applyIndex(Target& target, const std::string& value, int least, int greatest, const char* what) {
+Refusal applyIndex(Target& target, const std::string& value, int least, int greatest, const char* what) {
     const auto n = wholeNumber(value, least, greatest);
     if (!n)
         return std::string(what) + " must be " + std::to_string(least) + ".." + std::to_string(greatest) +
                ": " + value;
     target = static_cast<int>(*n);
-    return {};
+    return std::nullopt;
 }
 
 // An override of a control, checked and kept for after the scenario has loaded.
 template <OverrideControl control>
-std::string overrideRow(BatchOptions& o, const std::string& name, const std::string& v) {
+Refusal overrideRow(BatchOptions& o, const std::string& name, const std::string& v) {
     return addOverride(o.overrides, control, name, v);
 }
 
@@ -69,12 +70,12 @@ const OptionRow kOptions[] = {
          return applyCount(o.orbits, name, v);
      }},
     {"--until-end", nullptr, nullptr, true, "run until the scenario ends by itself (the default)",
-     [](BatchOptions&, const std::string&, const std::string&) { return std::string(); }},
+     [](BatchOptions&, const std::string&, const std::string&) { return Refusal(); }},
     {"--max-iterations", nullptr, "N", false,
      "at most N ticks for --orbits and --until-end (default 50000000)",
      [](BatchOptions& o, const std::string& name, const std::string& v) {
          std::optional<double> cap;
-         std::string refused = applyCount(cap, name, v);
+         Refusal refused = applyCount(cap, name, v);
          if (cap) o.maxIterations = *cap;
          return refused;
      }},
@@ -109,28 +110,28 @@ const OptionRow kOptions[] = {
      overrideRow<C::BodyVy>, true},
     {"--body-mass", nullptr, "B:M", false, "body B: mass in solar masses", overrideRow<C::BodyMass>, true},
     {"--out", "--folder", "DIR", false, "folder for data-drift.txt (default: the current folder)",
-     [](BatchOptions& o, const std::string& name, const std::string& v) -> std::string {
+     [](BatchOptions& o, const std::string& name, const std::string& v) -> Refusal {
          if (v.empty()) return name + " needs a folder";
          o.folder = v;
-         return {};
+         return std::nullopt;
      }},
     {"--trace", nullptr, "FILE.csv", false, "write the run's samples and orbits as CSV (see zephra-plot)",
-     [](BatchOptions& o, const std::string& name, const std::string& v) -> std::string {
+     [](BatchOptions& o, const std::string& name, const std::string& v) -> Refusal {
          if (v.empty()) return name + " needs a file name";
          o.traceFile = v;
-         return {};
+         return std::nullopt;
      }},
     {"--json", nullptr, nullptr, false, "print the summary as indented JSON (the default)",
-     [](BatchOptions&, const std::string&, const std::string&) { return std::string(); }},
+     [](BatchOptions&, const std::string&, const std::string&) { return Refusal(); }},
     {"--jsonl", nullptr, nullptr, false, "print the summary as one JSON line",
      [](BatchOptions& o, const std::string&, const std::string&) {
          o.jsonLines = true;
-         return std::string();
+         return Refusal();
      }},
     {"--help", "-h", nullptr, false, "print this text and exit",
      [](BatchOptions& o, const std::string&, const std::string&) {
          o.help = true;
-         return std::string();
+         return Refusal();
      }},
 };
 
@@ -195,7 +196,7 @@ std::variant<BatchOptions, std::string> parseOptions(const std::vector<std::stri
             if (k + 1 >= args.size()) return "missing value after " + name;
             value = args[++k];
         }
-        if (std::string refused = row->apply(options, name, value); !refused.empty()) return refused;
+        if (Refusal refused = row->apply(options, name, value)) return *refused;
         if (options.help) return options;
     }
     if (options.scenario == 0) return "--scenario is required";

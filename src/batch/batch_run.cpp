@@ -16,7 +16,7 @@ RunRecord runScenario(FormOrbit& form, const BatchOptions& options) {
     SimState& st = form.st;
     RunRecord record;
     record.refused = applyOverrides(form, options.overrides);
-    if (!record.refused.empty()) return record;
+    if (record.refused) return record;
     const double tickLimit = options.iterations.value_or(options.maxIterations);
     double lapsSeen = st.Laps;
     double lapStartDays = st.LapStartDays, lapStartYears = st.LapStartYears;
@@ -26,7 +26,7 @@ RunRecord runScenario(FormOrbit& form, const BatchOptions& options) {
         record.ticks += 1;
         if (record.ticks == 1) {
             record.refused = overridesUndoneByFirstTick(form, options.overrides);
-            if (!record.refused.empty()) return record;
+            if (record.refused) return record;
         }
         if (st.Laps != lapsSeen) {
             // The tick moved the orbit's start to the moment the orbit completed.

@@ -18,7 +18,7 @@ struct RunRecord {
     bool capReached = false;  // the iteration cap, not the stop rule or the end of the run, stopped it
     // Length of the last completed orbit, at full precision (the window shows it rounded).
     std::optional<double> lastPeriodDays, lastPeriodYears;
-    std::string refused;                 // why the window did not keep an override; then at most one tick ran
+    std::optional<std::string> refused;  // why the window did not keep an override; then at most one tick ran
     tracking::DriftWriter::Count drift;  // the run's drift records, as the file holds them once it is over
 };
 

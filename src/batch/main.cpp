@@ -3,6 +3,7 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -32,8 +33,8 @@ int main(int argc, char** argv) {
     }
     // The window names its file by a full path; so does batch, whatever folder text it was given.
     const std::filesystem::path folder = std::filesystem::absolute(options.folder).lexically_normal();
-    if (const std::string problem = batch::driftFolderProblem(folder); !problem.empty()) {
-        std::fprintf(stderr, "zephra-batch: --out %s %s\n", folder.c_str(), problem.c_str());
+    if (const std::optional<std::string> problem = batch::driftFolderProblem(folder)) {
+        std::fprintf(stderr, "zephra-batch: --out %s %s\n", folder.c_str(), problem->c_str());
         return batch::kExitBadInput;
     }
 
@@ -41,10 +42,12 @@ int main(int argc, char** argv) {
     batch::catchInterruptions();
     batch::PendingFile trace;
     if (!options.traceFile.empty()) {
-        std::string problem = batch::traceProblem(options.traceFile, folder / "data-drift.txt");
-        if (problem.empty()) problem = trace.open(options.traceFile);
-        if (!problem.empty()) {
-            std::fprintf(stderr, "zephra-batch: --trace %s %s\n", options.traceFile.c_str(), problem.c_str());
+        std::optional<std::string> problem =
+            batch::traceProblem(options.traceFile, folder / "data-drift.txt");
+        if (!problem) problem = trace.open(options.traceFile);
+        if (problem) {
+            std::fprintf(stderr, "zephra-batch: --trace %s %s\n", options.traceFile.c_str(),
+                         problem->c_str());
             return batch::kExitBadInput;
         }
     }
@@ -56,11 +59,11 @@ int main(int argc, char** argv) {
     form.trace().setEnabled(trace.isOpen());
     form.showPanels(false);
     const batch::RunRecord record = batch::runScenario(form, options);
-    if (!record.refused.empty()) {
-        std::fprintf(stderr, "zephra-batch: %s\n", record.refused.c_str());
+    if (record.refused) {
+        std::fprintf(stderr, "zephra-batch: %s\n", record.refused->c_str());
         return batch::kExitBadInput;
     }
-    std::string traceFailure;
+    std::optional<std::string> traceFailure;
     if (trace.isOpen()) {
         tracking::writeTraceCsv(trace.stream(), form.trace().samples().items(),
                                 form.trace().orbits().items());
@@ -72,15 +75,16 @@ int main(int argc, char** argv) {
     }
 
     std::fputs(batch::summaryJson(form, options, record).c_str(), stdout);
-    if (!traceFailure.empty()) {
+    if (traceFailure) {
         std::fprintf(stderr, "zephra-batch: the trace %s %s\n", options.traceFile.c_str(),
-                     traceFailure.c_str());
+                     traceFailure->c_str());
         return batch::kExitRecordsLost;
     }
     const tracking::DriftWriter::Count& drift = record.drift;
     if (drift.lost > 0) {
         std::fprintf(stderr, "zephra-batch: %.0f of %.0f drift records missing from %s (last reason: %s)\n",
-                     drift.lost, drift.lost + drift.kept, form.st.DriftFile.c_str(), drift.reason.c_str());
+                     drift.lost, drift.lost + drift.kept, form.st.DriftFile.c_str(),
+                     drift.reason.value_or("").c_str());
         return batch::kExitRecordsLost;
     }
     return batch::kExitDone;

@@ -33,7 +33,7 @@ bool sameFile(const fs::path& a, const fs::path& b) {
 
 }  // namespace
 
-std::string driftFolderProblem(const fs::path& folder) {
+std::optional<std::string> driftFolderProblem(const fs::path& folder) {
     std::error_code error;
     if (!fs::is_directory(folder, error)) return "is not a folder";
     if (::access(folder.c_str(), W_OK | X_OK) != 0) return "is not writable";
@@ -49,22 +49,23 @@ std::string driftFolderProblem(const fs::path& folder) {
         // Missing: the first record creates it, where a dangling symbolic link leads or in the folder.
         fs::path created = file;
         if (fs::is_symlink(fs::symlink_status(file, error))) created = folder / fs::read_symlink(file, error);
-        return ::access(created.parent_path().c_str(), W_OK | X_OK) == 0 ? "" : cannotAppend();
+        if (::access(created.parent_path().c_str(), W_OK | X_OK) != 0) return cannotAppend();
+        return std::nullopt;
     }
     if (!S_ISREG(found.st_mode)) return "holds a data-drift.txt that is not a plain file";
     const int fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return cannotAppend();
     ::close(fd);
-    return {};
+    return std::nullopt;
 }
 
-std::string traceProblem(const fs::path& trace, const fs::path& driftFile) {
+std::optional<std::string> traceProblem(const fs::path& trace, const fs::path& driftFile) {
     std::error_code error;
     const fs::file_status status = fs::status(trace, error);
     if (fs::exists(status) && !fs::is_regular_file(status)) return "is not a plain file";
     if (sameFile(trace, driftFile))
         return "is the drift file " + driftFile.string() + "; give each output its own file";
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace zephra::batch

@@ -4,6 +4,7 @@
 // is clicked, a number is typed into its box and the box is left, a body is edited in the paused body
 // editor. The window's own handlers do the rest, so a run with overrides computes what the window would.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,8 @@ namespace zephra::batch {
 // In the order they are applied: the physics options top to bottom (Cosmos(0..5)), the boxes of the
 // gravity-delay panel and of the dark cloud, then the body editor's boxes TXTp(0..4). Ticking an option can
 // reset a box (ticking Special Relativity with General Relativity off sets the speed of gravity to 0), so
-// the boxes come after every tick, whatever the order on the command line.
+// the boxes come after every tick, whatever the order on the command line. The enum gives only that order;
+// the control each one sets is named by member where it is applied.
 enum class OverrideControl {
     Newton,
     SpecialRelativity,
@@ -44,19 +46,22 @@ struct Override {
     std::string key() const;
 };
 
-// Adds "--option value" to the overrides; empty, or why the value is refused. Refused are values the control
-// would not keep as given: text that is not a number, a tick other than 0 or 1, an exponent outside
-// 0.4..2.6, a negative speed of gravity or one with more digits than its box keeps, a body other than 0..2,
-// a position outside the window.
-std::string addOverride(std::vector<Override>& overrides, OverrideControl control, const std::string& option,
-                        const std::string& value);
+// Adds "--option value" to the overrides; why the value is refused, if it is. Refused here is what cannot be
+// typed or clicked as given: text that is not a number or has more digits than a box keeps, a tick other
+// than 0 or 1, a body other than 0..2. What the window then keeps is for its own handlers to say: see
+// applyOverrides.
+std::optional<std::string> addOverride(std::vector<Override>& overrides, OverrideControl control,
+                                       const std::string& option, const std::string& value);
 
-// Sets the controls on a window whose scenario has just started; empty, or why the window did not take one.
-std::string applyOverrides(FormOrbit& form, std::vector<Override> overrides);
+// Sets the controls on a window whose scenario has just started; why the window did not take one, if so:
+// its handlers changed the value (an exponent outside 0.4..2.6, a negative speed of gravity, a position
+// outside the window), a later setting undid it, or its option is not ticked.
+std::optional<std::string> applyOverrides(FormOrbit& form, std::vector<Override> overrides);
 
 // After the run's first tick, which reads the controls and may change them itself (a speed of gravity of 0
-// unticks General Relativity): empty while the ticks and boxes still hold what was set, else why one does
+// unticks General Relativity): nothing while the ticks and boxes still hold what was set, else why one does
 // not. The bodies have moved on by then and are not compared.
-std::string overridesUndoneByFirstTick(FormOrbit& form, const std::vector<Override>& overrides);
+std::optional<std::string> overridesUndoneByFirstTick(FormOrbit& form,
+                                                      const std::vector<Override>& overrides);
 
 }  // namespace zephra::batch

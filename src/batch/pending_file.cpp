@@ -8,7 +8,7 @@
 
 namespace zephra::batch {
 
-std::string PendingFile::open(const std::filesystem::path& given) {
+std::optional<std::string> PendingFile::open(const std::filesystem::path& given) {
     discard();
     std::error_code error;
     std::filesystem::path target = std::filesystem::absolute(given, error);
@@ -34,12 +34,12 @@ std::string PendingFile::open(const std::filesystem::path& given) {
             discard();
             return "its temporary file cannot be opened";
         }
-        return {};
+        return std::nullopt;
     }
     return "no free temporary name beside it";
 }
 
-std::string PendingFile::commit() {
+std::optional<std::string> PendingFile::commit() {
     out_.close();
     if (!out_) {
         discard();
@@ -51,7 +51,7 @@ std::string PendingFile::commit() {
         return "could not take the place of the old file (" + reason + ")";
     }
     temporary_.clear();
-    return {};
+    return std::nullopt;
 }
 
 void PendingFile::discard() {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 namespace zephra::batch {
@@ -17,13 +18,13 @@ class PendingFile {
     ~PendingFile() { discard(); }
 
     // Creates the temporary file in the folder of the target, the file a symbolic link leads to rather than
-    // the link; empty, or why it cannot be.
-    std::string open(const std::filesystem::path& given);
+    // the link; why it cannot be, if it cannot.
+    std::optional<std::string> open(const std::filesystem::path& given);
     bool isOpen() const { return out_.is_open(); }
     std::ostream& stream() { return out_; }
-    // Puts the complete file in the target's place; empty, or why it was not written (the temporary file is
-    // then removed and the target left as it was).
-    std::string commit();
+    // Puts the complete file in the target's place; why it was not written, if it was not (the temporary
+    // file is then removed and the target left as it was).
+    std::optional<std::string> commit();
     // Removes the temporary file, the target left as it was.
     void discard();
 

@@ -154,10 +154,10 @@ std::string summaryJson(const FormOrbit& form, const BatchOptions& options, cons
         "iterations_per_second",
         jsonNumber(record.wallSeconds > 0 ? std::optional(record.ticks / record.wallSeconds) : std::nullopt));
     const tracking::DriftWriter::Count& drift = record.drift;
-    out += field("drift_file", "{\"path\": " + jsonString(st.DriftFile) +
-                                   ", \"records_written\": " + jsonNumber(drift.kept) +
-                                   ", \"records_lost\": " + jsonNumber(drift.lost) + ", \"error\": " +
-                                   (drift.reason.empty() ? "null" : jsonString(drift.reason)) + "}");
+    out +=
+        field("drift_file", "{\"path\": " + jsonString(st.DriftFile) + ", \"records_written\": " +
+                                jsonNumber(drift.kept) + ", \"records_lost\": " + jsonNumber(drift.lost) +
+                                ", \"error\": " + (drift.reason ? jsonString(*drift.reason) : "null") + "}");
     out += "  \"bodies\": [\n";
     for (int i = 0; i < kPairSlots; ++i) {
         out += "    {\"PosX\": " + jsonNumber(st.PosX[i]) + ", \"PosY\": " + jsonNumber(st.PosY[i]) +

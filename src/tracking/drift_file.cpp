@@ -88,10 +88,11 @@ void FormOrbit::Drifter() {
     // A file that cannot be written costs the record, not the run: the statistics below go on as usual.
     // The notice's tooltip keeps the reason, whatever later notices the label shows, until a record is
     // written again.
-    const std::string failure = driftWriter_.write(st.DriftFile, startAfresh, joinLines(lines));
-    if (!failure.empty()) {
-        LaChirp[1].setCaption(kNotWritten + st.DriftFile + " (" + failure + ")");
-        LaChirp[1].setToolTip(kNotWritten + failure + ". Orbit #" + signedNumberText(st.Laps) +
+    const std::optional<std::string> failure =
+        driftWriter_.write(st.DriftFile, startAfresh, joinLines(lines));
+    if (failure) {
+        LaChirp[1].setCaption(kNotWritten + st.DriftFile + " (" + *failure + ")");
+        LaChirp[1].setToolTip(kNotWritten + *failure + ". Orbit #" + signedNumberText(st.Laps) +
                               " and the records lost before it are missing from the file.");
     } else if (LaChirp[1].toolTip().starts_with(kNotWritten)) {
         LaChirp[1].setToolTip("");

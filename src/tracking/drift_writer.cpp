@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <thread>
+#include <utility>
 
 #include "toolkit/number_text.h"
 
@@ -19,8 +20,8 @@ std::string systemReason() {
     return std::strerror(errno);
 }
 
-// Writes all of text at offset, retrying the short writes a nearly full disk gives. Empty on success.
-std::string writeAllAt(int fd, const std::string& text, off_t offset) {
+// Writes all of text at offset, retrying the short writes a nearly full disk gives; why it could not, if so.
+std::optional<std::string> writeAllAt(int fd, const std::string& text, off_t offset) {
     std::size_t done = 0;
     while (done < text.size()) {
         const ssize_t n =
@@ -29,11 +30,11 @@ std::string writeAllAt(int fd, const std::string& text, off_t offset) {
         if (n <= 0) return n < 0 ? systemReason() : "nothing could be written";
         done += static_cast<std::size_t>(n);
     }
-    return {};
+    return std::nullopt;
 }
 
-// Takes the file's lock, waiting at most wait for another holder to let it go. Empty once held, else why not.
-std::string lockWithin(int fd, std::chrono::milliseconds wait) {
+// Takes the file's lock, waiting at most wait for another holder to let it go; why it was not taken, if so.
+std::optional<std::string> lockWithin(int fd, std::chrono::milliseconds wait) {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR) return "cannot be locked: " + systemReason();
@@ -42,7 +43,7 @@ std::string lockWithin(int fd, std::chrono::milliseconds wait) {
                    " s";
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace
@@ -53,11 +54,12 @@ bool DriftWriter::continues(const std::string& path) const {
            now.st_ino == mark_->inode;
 }
 
-std::string DriftWriter::write(const std::string& path, bool startAfresh, const std::string& text) {
+std::optional<std::string> DriftWriter::write(const std::string& path, bool startAfresh,
+                                              const std::string& text) {
     const auto fail = [this](std::string reason) {
         lost_ += 1;
         failure_ = reason;
-        return reason;
+        return std::optional(std::move(reason));
     };
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) return fail(systemReason());
@@ -66,7 +68,7 @@ std::string DriftWriter::write(const std::string& path, bool startAfresh, const 
         int fd;
         ~Closer() { ::close(fd); }
     } closer{fd};
-    if (const std::string refused = lockWithin(fd, lockWait_); !refused.empty()) return fail(refused);
+    if (std::optional<std::string> refused = lockWithin(fd, lockWait_)) return fail(std::move(*refused));
     struct stat found {};
     if (::fstat(fd, &found) != 0) return fail(systemReason());
     if (!S_ISREG(found.st_mode)) return fail("not a plain file");
@@ -76,18 +78,17 @@ std::string DriftWriter::write(const std::string& path, bool startAfresh, const 
 
     const off_t start = startAfresh ? 0 : found.st_size;
     if (startAfresh && ::ftruncate(fd, 0) != 0) return fail(systemReason());
-    const std::string reason = writeAllAt(fd, text, start);
-    if (!reason.empty()) {
+    if (std::optional<std::string> reason = writeAllAt(fd, text, start)) {
         // Cut the partial record off, so that the file ends with a whole one (or is empty, header lost).
         if (::ftruncate(fd, start) != 0 || startAfresh) mark_.reset();
-        return fail(reason);
+        return fail(std::move(*reason));
     }
     mark_ = Mark{static_cast<std::uintmax_t>(found.st_dev), static_cast<std::uintmax_t>(found.st_ino),
                  static_cast<std::uintmax_t>(start) + text.size()};
     lastRecord_ = text;
     inFile_ = startAfresh ? 1 : inFile_ + 1;
     written_ += 1;
-    return {};
+    return std::nullopt;
 }
 
 DriftWriter::Count DriftWriter::count(const std::string& path) const {

@@ -17,18 +17,18 @@ class DriftWriter {
   public:
     explicit DriftWriter(std::chrono::milliseconds lockWait = kDriftLockWait) : lockWait_(lockWait) {}
 
-    // Replaces the file with text (startAfresh) or appends text to the file this writer last wrote. Empty on
-    // success, else the reason nothing was written. An append finds the file as this writer left it or
+    // Replaces the file with text (startAfresh) or appends text to the file this writer last wrote; nothing
+    // on success, else the reason nothing was written. An append finds the file as this writer left it or
     // refuses: another run sharing the folder, or an editor, has written it in between.
-    std::string write(const std::string& path, bool startAfresh, const std::string& text);
+    std::optional<std::string> write(const std::string& path, bool startAfresh, const std::string& text);
     // Whether the file at path is the one this writer left, with its header, so that records can follow.
     bool continues(const std::string& path) const;
 
     // What became of the records written since this writer was made, as the file at path holds them now.
     struct Count {
-        double kept = 0;     // still in the file
-        double lost = 0;     // never written, or written and since replaced or cut off by another program
-        std::string reason;  // why the last ones were lost, empty while none is
+        double kept = 0;  // still in the file
+        double lost = 0;  // never written, or written and since replaced or cut off by another program
+        std::optional<std::string> reason;  // why the last ones were lost, while some are
     };
     Count count(const std::string& path) const;
 
@@ -41,7 +41,7 @@ class DriftWriter {
     std::string lastRecord_;         // the text that ends the file at the mark
     double inFile_ = 0;              // records of this writer in the file at the mark
     double written_ = 0, lost_ = 0;  // writes done and failed
-    std::string failure_;            // the reason of the last failed write
+    std::string failure_;            // the reason of the last failed write, once one has failed
     std::chrono::milliseconds lockWait_;
 };
 

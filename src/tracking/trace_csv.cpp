@@ -58,16 +58,16 @@ std::optional<double> numberOf(std::string_view text) {
     return value;
 }
 
-// Fills the columns from fields[first...], or names the field that is not a number.
+// Fills the columns from fields[first...]; names the field that is not a number, if one is not.
 template <typename Row, std::size_t N>
-std::string getFields(Row& row, const std::array<Column<Row>, N>& columns,
-                      const std::vector<std::string_view>& fields, std::size_t first) {
+std::optional<std::string> getFields(Row& row, const std::array<Column<Row>, N>& columns,
+                                     const std::vector<std::string_view>& fields, std::size_t first) {
     for (std::size_t k = 0; k < N; ++k) {
         const std::optional<double> value = numberOf(fields[first + k]);
         if (!value) return std::string(columns[k].name) + " is not a number";
         row.*columns[k].field = *value;
     }
-    return {};
+    return std::nullopt;
 }
 
 std::vector<std::string_view> split(std::string_view line) {
@@ -140,7 +140,7 @@ std::variant<Trace, std::string> readTraceCsv(std::istream& in) {
         if (fields.size() != fieldCount) return refuse(std::to_string(fieldCount) + " fields expected");
         const std::optional<double> days = numberOf(fields[1]);
         if (!days) return refuse("days is not a number");
-        std::string problem;
+        std::optional<std::string> problem;
         if (fields[0] == "tick") {
             TraceSample& s = trace.samples.emplace_back();
             s.days = *days;
@@ -152,7 +152,7 @@ std::variant<Trace, std::string> readTraceCsv(std::istream& in) {
         } else {
             problem = "a row is \"tick\" or \"orbit\"";
         }
-        if (!problem.empty()) return refuse(problem);
+        if (problem) return refuse(*problem);
     }
     return trace;
 }

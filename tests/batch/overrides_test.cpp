@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <variant>
 
 #include "batch/batch_options.h"
 #include "toolkit/headless_platform.h"
+#include "toolkit/number_text.h"
 
 namespace zephra::batch {
 namespace {
@@ -14,14 +16,18 @@ namespace {
 struct Overridden {
     toolkit::HeadlessPlatform platform{"/tmp"};
     FormOrbit form{platform};
-    std::string refused;
+    std::optional<std::string> refused;
 
     explicit Overridden(std::vector<std::string> args) {
         args.insert(args.begin(), {"--scenario", "10"});
         const auto parsed = parseOptions(args);
-        EXPECT_TRUE(std::holds_alternative<BatchOptions>(parsed)) << std::get<std::string>(parsed);
+        const auto* options = std::get_if<BatchOptions>(&parsed);
+        if (options == nullptr) {
+            ADD_FAILURE() << "the command line is refused: " << std::get<std::string>(parsed);
+            return;
+        }
         form.CDp[10].press();
-        refused = applyOverrides(form, std::get<BatchOptions>(parsed).overrides);
+        refused = applyOverrides(form, options->overrides);
     }
 };
 
@@ -39,7 +45,7 @@ TEST(Overrides, EachOptionClicksItsOwnTick) {
                 {"--bounce", "1", 5, 1}};
     for (const auto& row : rows) {
         Overridden run({row.option, row.value});
-        EXPECT_EQ(run.refused, "") << row.option;
+        EXPECT_EQ(run.refused, std::nullopt) << row.option;
         for (int i = 0; i <= 5; ++i)
             EXPECT_EQ(run.form.Cosmos[i].value(), i == row.box ? row.shown
                                                   : i == 0     ? 1
@@ -48,11 +54,73 @@ TEST(Overrides, EachOptionClicksItsOwnTick) {
     }
 }
 
+// Each box option types into its own box: the number ends in that box, or in that body's state.
+TEST(Overrides, EachOptionTypesIntoItsOwnBox) {
+    const struct {
+        std::vector<std::string> args;
+        double (*held)(const FormOrbit&);
+        double value;
+    } rows[] = {
+        {{"--general-relativity", "1", "--gravity-speed", "2.5"},
+         [](const FormOrbit& f) { return toolkit::leadingNumber(f.TXGspeed.text()); },
+         2.5},
+        {{"--gravity-exponent", "2.1"},
+         [](const FormOrbit& f) { return toolkit::leadingNumber(f.TXg[2].text()); },
+         2.1},
+        {{"--dark-cloud", "1", "--dark-friction", "0.0002"},
+         [](const FormOrbit& f) { return toolkit::leadingNumber(f.TXdark.text()); },
+         0.0002},
+        {{"--body-x", "1:6000"}, [](const FormOrbit& f) { return f.st.ScrX[1]; }, 6000},
+        {{"--body-y", "1:4000"}, [](const FormOrbit& f) { return f.st.ScrY[1]; }, 4000},
+        {{"--body-vx", "1:0.25"}, [](const FormOrbit& f) { return f.st.VelX[1]; }, 0.25},
+        {{"--body-vy", "1:-0.5"}, [](const FormOrbit& f) { return f.st.VelY[1]; }, -0.5},
+        {{"--body-mass", "2:1.5"}, [](const FormOrbit& f) { return f.st.Mass[2]; }, 1.5},
+    };
+    for (const auto& row : rows) {
+        Overridden run(row.args);
+        EXPECT_EQ(run.refused, std::nullopt) << row.args[0];
+        EXPECT_EQ(row.held(run.form), row.value) << row.args.back();
+    }
+}
+
+// What a box keeps is the window's own rule, applied by its handlers, and an override the window changes is
+// refused under its option: the exponent stays within 0.4..2.6, a negative speed of gravity becomes 1, and
+// the body editor takes a body only inside the window, the horizontal position in single precision.
+TEST(Overrides, TheWindowsLimitsRefuseWhatItDoesNotKeep) {
+    const struct {
+        std::vector<std::string> args;
+        bool kept;
+    } rows[] = {
+        {{"--gravity-exponent", "0.4"}, true},
+        {{"--gravity-exponent", "0.39999999999999"}, false},
+        {{"--gravity-exponent", "2.6"}, true},
+        {{"--gravity-exponent", "2.6000000000001"}, false},
+        {{"--general-relativity", "1", "--gravity-speed", "0.00000000000001"}, true},
+        {{"--general-relativity", "1", "--gravity-speed", "-0.00000000000001"}, false},
+        {{"--body-x", "1:0"}, true},
+        {{"--body-x", "1:-0.00000000000001"}, false},
+        {{"--body-x", "1:15360.0004"}, true},  // 15360 in single precision
+        {{"--body-x", "1:15360.0005"}, false},
+        {{"--body-y", "1:0"}, true},
+        {{"--body-y", "1:-0.00000000000001"}, false},
+        {{"--body-y", "1:11520"}, true},
+        {{"--body-y", "1:11520.0000000001"}, false},
+    };
+    for (const auto& row : rows) {
+        const std::string given = row.args[row.args.size() - 2] + " " + row.args.back();
+        Overridden run(row.args);
+        EXPECT_EQ(run.refused.has_value(), !row.kept) << given << ": " << run.refused.value_or("kept");
+        if (run.refused) {
+            EXPECT_EQ(run.refused->find(given + " "), 0u) << *run.refused;
+        }
+    }
+}
+
 // Ticking Special Relativity while General Relativity is off resets the speed of gravity: the ticks go first
 // whatever the order given, so the typed speed stands.
 TEST(Overrides, TicksComeBeforeTheBoxesThatTheyReset) {
     Overridden run({"--gravity-speed", "2.5", "--special-relativity", "1", "--general-relativity", "1"});
-    EXPECT_EQ(run.refused, "");
+    EXPECT_EQ(run.refused, std::nullopt);
     EXPECT_EQ(run.form.TXGspeed.text(), "2.5");
     EXPECT_TRUE(run.form.Cosmos[1].ticked() && run.form.Cosmos[3].ticked());
 }

@@ -53,7 +53,7 @@ check_table() {
     [ "$(sed -n 2p "$1.csv" | cut -d, -f1-4)" = "0005,1,-1,1.95" ] || fail "$1.csv is not sorted by speed"
     [ "$(grep -c ',ok,' "$1.csv")" -eq 8 ] || fail "$1.csv: not 8 runs ok: $(cat "$1.csv")"
     [ "$(grep -c '^[0-9]*,[0-9]*,-1,[0-9.]*,failed,' "$1.csv")" -eq 4 ] || fail "$1.csv: the refused runs"
-    grep -q 'failed: zephra-batch: --gravity-speed must not be negative: -1' "$1.collect" ||
+    grep -q 'failed: zephra-batch: --gravity-speed -1 did not hold: the window holds 1' "$1.collect" ||
         fail "collect does not list why runs failed: $(cat "$1.collect")"
 }
 

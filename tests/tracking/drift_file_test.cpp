@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -178,9 +179,10 @@ TEST_F(DriftFile, TwoWritersOfOneFileNeverMixTheirRecords) {
     const tracking::DriftWriter::Count mine = form.driftWriter().count(path());
     EXPECT_EQ(mine.kept, 0);
     EXPECT_EQ(mine.lost, 3);
-    EXPECT_NE(mine.reason.find("replaced or cut by another run"), std::string::npos);
+    EXPECT_NE(mine.reason.value_or("").find("replaced or cut by another run"), std::string::npos);
     EXPECT_EQ(other.driftWriter().count(path()).kept, 2);
     EXPECT_EQ(other.driftWriter().count(path()).lost, 0);
+    EXPECT_EQ(other.driftWriter().count(path()).reason, std::nullopt);
 }
 
 // A file removed under the run is started afresh, with its header; the records it held count as lost.
@@ -200,7 +202,7 @@ TEST_F(DriftFile, RecordsOfAFileRemovedUnderTheRunCountAsLost) {
 TEST_F(DriftFile, ARecordWaitsForAnotherProgramsLockOnlySoLong) {
     using namespace std::chrono_literals;
     tracking::DriftWriter writer{200ms};
-    ASSERT_EQ(writer.write(path(), true, "header\r\n"), "");
+    ASSERT_EQ(writer.write(path(), true, "header\r\n"), std::nullopt);
     const int fd = ::open(path().c_str(), O_RDWR);
     ASSERT_EQ(::flock(fd, LOCK_EX), 0);
     std::thread holder([fd] {
@@ -208,7 +210,7 @@ TEST_F(DriftFile, ARecordWaitsForAnotherProgramsLockOnlySoLong) {
         ::flock(fd, LOCK_UN);
     });
     const auto start = std::chrono::steady_clock::now();
-    const std::string failure = writer.write(path(), false, "record\r\n");
+    const std::optional<std::string> failure = writer.write(path(), false, "record\r\n");
     const auto waited = std::chrono::steady_clock::now() - start;
     holder.join();
     ::close(fd);
@@ -218,8 +220,9 @@ TEST_F(DriftFile, ARecordWaitsForAnotherProgramsLockOnlySoLong) {
     EXPECT_EQ(readFile(path()), "header\r\n");
     EXPECT_EQ(writer.count(path()).lost, 1);
     EXPECT_EQ(writer.count(path()).reason, failure);
-    EXPECT_EQ(writer.write(path(), false, "record\r\n"), "");
+    EXPECT_EQ(writer.write(path(), false, "record\r\n"), std::nullopt);
     EXPECT_EQ(writer.count(path()).kept, 2);
+    EXPECT_EQ(writer.count(path()).lost, 1);
 }
 
 TEST_F(DriftFile, WindowStartUpNamesTheFileInTheDataFolder) {

@@ -120,6 +120,7 @@ TEST(TraceCsv, ReadsBackEveryNumberAsWrittenAndRefusesWhatIsNotATrace) {
         {"days,distance\n", "line 1"},
         {header + tick + "tick,1,2,3,x,5,6,7,,,,,,\n", "line 3: speed2_c"},
         {header + "orbit,1,,,,,,,1,2,3,4,5\n", "line 2: 14 fields"},
+        {header + tick + "orbit,1,,,,,,,1,2,x,4,5,6\n", "line 3: lap_max_km"},
         {header + "lap,1,,,,,,,1,2,3,4,5,6\n", "line 2: a row is"},
         {header + tick + "\n\n", "line 3: a blank line"},  // one blank line at the end, not two
         {header + "\n" + tick, "line 2: a blank line"},
