@@ -25,9 +25,9 @@ struct TickSettings {
     double gravitySpeed = 0;     // multiples of c
     double darkFriction = 0;     // fraction of every velocity removed per iteration (with the cloud)
     double gravityExponent = 0;  // distance exponent of the gravity law
-    std::optional<double> pullingBodies;  // highest body number that pulls; none: every body pulls
-    PairSlots<double> radius{};           // km, bodies 1 and 2
-    double yieldSpin = 0;                 // radians per iteration: below this spin of the pair, bodies yield
+    std::optional<double> pullingBodies{};  // highest body number that pulls; none: every body pulls
+    PairSlots<double> radius{};             // km, bodies 1 and 2
+    double yieldSpin = 0;  // radians per iteration: below this spin of the pair, bodies yield
     // Gravity delay.
     bool temporalDelay = false;  // the origin from the history (else from the velocity); changed by the tick
     bool delaySwitch = false;    // the tick chooses the kind of delay by its error
