@@ -13,7 +13,9 @@ namespace zephra::engine {
 
 // The window's settings as the tick reads them, taken from the controls when the tick starts. The tick
 // changes a few of them itself as it goes (marked "changed by the tick") and tells the window through
-// TickWindow, so that what it reads later in the same tick is what the window then shows.
+// TickWindow, so that what it reads later in the same tick is what the window then shows. A setting that only
+// matters under an option (the friction, the delay's kind, the error limit, the dark shade, the pattern) may
+// be left 0 while that option is off.
 struct TickSettings {
     // Physics options.
     bool specialRelativity =
