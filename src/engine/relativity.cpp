@@ -1,12 +1,12 @@
 #include <cmath>
 
 #include "engine/einstein.h"
+#include "engine/tick_run.h"
 #include "toolkit/number_text.h"
-#include "ui/form_orbit.h"
 
 // After the velocity update each body's speed change is recombined by Einstein's addition rule. With Special
 // Relativity the velocity is scaled to that result; with Vessor Theory the speed taken away becomes spin.
-namespace zephra {
+namespace zephra::engine {
 
 using toolkit::formatNumber;
 using toolkit::numberText;
@@ -25,10 +25,10 @@ std::string differenceText(double d) {
 }
 }  // namespace
 
-void FormOrbit::lightSpeedLimit(int k) {
-    const bool verify = k == 2 && LVLV.ticked();
+void TickRun::lightSpeedLimit(int k) {
+    const bool verify = k == 2 && settings.verifyEinstein;
     const double newV = speedAsC(st, st.VelX[k], st.VelY[k]);
-    const double oldV = work_.OldV[k];
+    const double oldV = work.OldV[k];
     const double deltaV = newV - oldV;
     if (verify) {
         st.VerifyText[4] = formatNumber(oldV, kVerifyFormat);
@@ -47,31 +47,32 @@ void FormOrbit::lightSpeedLimit(int k) {
         const double d = newV - st.EinsteinV;
         if (deltaV < 0) {
             st.SrDiffText.set(toolkit::asFixedText<"Special Relativity effectively zero. ">());
-            CDsr.setBackColor(toolkit::rgb(128, 0, 32));
+            panels.srReadout = SrReadout::Slowing;
         } else if (differenceShowsAsZero(d)) {
             st.SrDiffText.set(toolkit::asComposed<closeToZeroText>(d));
-            CDsr.setBackColor(toolkit::rgb(255, 128, 0));
+            panels.srReadout = SrReadout::CloseToZero;
         } else {
             st.SrDiffText.set(toolkit::asComposed<differenceText>(d));
-            CDsr.setBackColor(toolkit::rgb(0, 128, 0));
+            panels.srReadout = SrReadout::Difference;
         }
+        panels.srReadoutWritten = true;
     }
-    CDsr.setVisible(Cosmos[1].ticked());
-    if (Cosmos[1].ticked() && oldV <= st.EinsteinV) {
+    panels.srButtonWritten = true;
+    panels.srButtonShown = settings.specialRelativity;
+    if (settings.specialRelativity && oldV <= st.EinsteinV) {
         st.VelX[k] = einX;
         st.VelY[k] = einY;
     }
-    if (k < kPairSlots && panelsShown_) {
-        using toolkit::asFixedText;
-        const toolkit::NumberShown trend = deltaV > 0   ? asFixedText<">0">()
-                                           : deltaV < 0 ? asFixedText<"<0">()
-                                                        : asFixedText<"~">();
-        LaLim[k].setCaption(newV == 0 ? asFixedText<"0">() : trend);
+    if (k < kPairSlots) {
+        const SpeedTrend trend = deltaV > 0   ? SpeedTrend::Faster
+                                 : deltaV < 0 ? SpeedTrend::Slower
+                                              : SpeedTrend::Same;
+        panels.trend[k] = {.written = true, .trend = newV == 0 ? SpeedTrend::AtRest : trend};
     }
     if (verify) verifyVelocityMessage(deltaV);
     if (k >= kPairSlots) return;  // spin is carried by the main pair only
-    const double radius = TXrad[k].leadingValue();
-    if (Cosmos[2].ticked() && radius > 0 && st.ImpactFlag == 0) {
+    const double radius = settings.radius[k];
+    if (settings.vessor && radius > 0 && st.ImpactFlag == 0) {
         const double removed =
             std::sqrt((newtonX - einX) * (newtonX - einX) + (newtonY - einY) * (newtonY - einY));
         const double sign = st.Spin[k] < 0 ? -1.0 : 1.0;
@@ -79,23 +80,25 @@ void FormOrbit::lightSpeedLimit(int k) {
     }
 }
 
-void FormOrbit::verifyVelocityMessage(double deltaV) {
+void TickRun::verifyVelocityMessage(double deltaV) {
     st.VerifyText[3] = formatNumber(st.EinsteinV, kVerifyFormat);
     st.VerifyText[0] += st.VerifyText[3] + "=new VELOCITY for Einstein" + kLineBreak;
     st.VerifyText[0] = std::string("Use these VELOCITIES to verify limit on VELOCITY as body #2 ") +
                        kLineBreak + "approaches the velocity of light. (Expressed as a proportion of C)" +
                        kLineBreak + kLineBreak + st.VerifyText[0];
-    if (!Cosmos[1].ticked()) {
-        platform_.messageBox("Special Relativity must be selected first", "N/A");
-        Cosmos[1].setValue(1);
+    if (!settings.specialRelativity) {
+        window.messageBox("Special Relativity must be selected first", "N/A");
+        settings.specialRelativity = true;
+        window.setOption(TickOption::SpecialRelativity, true);
     }
     if (deltaV < 0) {
         st.VerifyText[0] = std::string("Body 2 is decelerating, therefore no velocity limit adjustment.") +
                            kLineBreak + "(See directly below)";
     } else {
-        platform_.messageBox(st.VerifyText[0], "Verify Einstein:");
+        window.messageBox(st.VerifyText[0], "Verify Einstein:");
     }
-    LVLV.setValue(0);
+    settings.verifyEinstein = false;
+    window.setOption(TickOption::VerifyEinstein, false);
 }
 
-}  // namespace zephra
+}  // namespace zephra::engine

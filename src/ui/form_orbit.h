@@ -2,11 +2,11 @@
 
 // FormOrbit: the main window as a toolkit-neutral model. It owns every control, the three timers and the
 // simulation state; its handlers keep the names of the controls and events they serve and are defined in
-// the folder of their subsystem (the tick in engine/, the loader in scenarios/, and so on).
+// the folder of their subsystem (the loader in scenarios/, and so on); the tick's handlers are in ui/ and
+// its physics models in engine/.
 
-#include "engine/pair_pull.h"
 #include "engine/sim_state.h"
-#include "engine/spin_pattern.h"
+#include "engine/tick.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "toolkit/platform.h"
@@ -231,7 +231,7 @@ class FormOrbit : public toolkit::Form {
     void Command3_Click();
     void ImMoon_Click();
     void WebBit();
-    // The tick and its models (engine/).
+    // The tick (ui/tick_handlers.cpp; its physics models in engine/).
     void Ti_Timer();
     double DecayBod(int i, double OrbV, double SpinV);
     void RotaP(int i);
@@ -248,44 +248,12 @@ class FormOrbit : public toolkit::Form {
     void wireEvents();
 
     // Private steps of the handlers, each group defined in the file of its subsystem.
-    // -- engine (tick and physics models) --
-    // Working values of one tick; Ax, Ay and the radii carry over from pair to pair.
-    struct TickWork {
-        Bodies<double> AccX{}, AccY{};  // km per iteration, this tick's velocity change
-        Bodies<double> OldV{};          // speed / c before the velocity update
-        double SumAx = 0, SumAy = 0;
-        double Ax = 0, Ay = 0;      // pull of the current pair
-        double RadI = 0, RadJ = 0;  // km, radii of the pulled and the pulling body
-        float PairTag = 0;          // 1 or 2 once the main pair touches
-        double GravSpeed = 0;       // km/s
-        bool OddLap = false;        // an odd orbit count: the orbit line in its other shade
-        PullMemo Memo;              // the instant pull of the last pair, for the same pair reversed
-        // A tick keeps no pull, radius or memo of the last one. The per-body arrays, the speed of gravity and
-        // the orbit's shade are left as they are: every tick writes them before reading them.
-        void startTick() {
-            SumAx = SumAy = Ax = Ay = RadI = RadJ = 0;
-            PairTag = 0;
-            Memo = PullMemo{};
-        }
-    };
-    TickWork work_{};
-    PairSlots<PatternPlacer> patternPlacers_{};  // where each body's surface pattern falls, remembered
+    // -- engine: the tick between ticks, and the window's side of it (ui/tick_handlers.cpp) --
+    engine::Tick tick_{};
     bool panelsShown_ = true;
-    void readTickParameters();
-    void recordHistory();
-    void moveBodies();
-    void showBodyPanel(int i);
-    void gravityLoop();
-    void pullOnPair(int i, int j);
-    void contactStep(int i, int j, double r, double contactDist, double dx);
-    double delayedPull(int i, int j, double r, double dx, double dy);  // gives the dy that signs Ay
-    void plotBody(int i);
-    void rememberSpeeds();
-    void applyAccelerations();
-    void keepOnScreen(int b);
-    void lightSpeedLimit(int k);
-    void verifyVelocityMessage(double deltaV);
-    bool stateIsFinite() const;
+    struct TickBinding;  // carries out what the tick asks of the window
+    // Shows the panel numbers the tick wrote in this tick.
+    void showTickPanels();
     // -- scenarios: the four steps of a scenario load --
     void resetControlsForRun(int Index);
     void resetRunState(int Index);

@@ -117,8 +117,9 @@ TEST_P(PanelIdentity, PanelsLeftAloneChangeNothingElse) {
     for (int tick = 1; tick <= run.ticks && shown.Ti.enabled(); ++tick) {
         shown.Ti.fire();
         unshown.Ti.fire();
-        if (tick % 500 == 0 || tick == run.ticks || !shown.Ti.enabled())
+        if (tick % 500 == 0 || tick == run.ticks || !shown.Ti.enabled()) {
             ASSERT_TRUE(simulationState(shown) == simulationState(unshown)) << "tick " << tick;
+        }
     }
     EXPECT_NE(shown.TXmin.text(), unshown.TXmin.text());  // the panels were indeed left alone
 }
