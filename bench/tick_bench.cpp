@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "toolkit/headless_platform.h"
+#include "tracking/trace_recorder.h"
 #include "ui/form_orbit.h"
 
 namespace {
@@ -101,7 +102,8 @@ std::size_t readChangedTexts(FormOrbit& form) {
 void runTicks(benchmark::State& state, bool repaint, bool traced = true) {
     zephra::toolkit::HeadlessPlatform platform("/tmp");
     FormOrbit form(platform);
-    form.trace().setEnabled(traced);
+    zephra::tracking::TraceRecorder recorder;
+    if (traced) form.onTickDone = [&recorder](const zephra::SimState& done) { recorder.afterTick(done); };
     form.CDp[static_cast<int>(state.range(0))].press();
     for (auto _ : state) {
         if (!form.Ti.enabled()) {

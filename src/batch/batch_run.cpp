@@ -6,7 +6,7 @@
 
 namespace zephra::batch {
 
-RunRecord runScenario(FormOrbit& form, const BatchOptions& options) {
+RunRecord runScenario(FormOrbit& form, const BatchOptions& options, tracking::TraceRecorder* trace) {
     if (options.timeScale) {
         form.Optime[*options.timeScale].select();
         form.Chuser.setValue(1);
@@ -14,6 +14,7 @@ RunRecord runScenario(FormOrbit& form, const BatchOptions& options) {
     form.CDp[options.scenario].press();
 
     SimState& st = form.st;
+    if (trace != nullptr) form.onTickDone = [trace](const SimState& done) { trace->afterTick(done); };
     RunRecord record;
     record.refused = applyOverrides(form, options.overrides);
     if (record.refused) return record;

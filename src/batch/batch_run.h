@@ -8,6 +8,7 @@
 #include <string>
 
 #include "batch/batch_options.h"
+#include "tracking/trace_recorder.h"
 #include "ui/form_orbit.h"
 
 namespace zephra::batch {
@@ -22,6 +23,7 @@ struct RunRecord {
     tracking::DriftWriter::Count drift;  // the run's drift records, as the file holds them once it is over
 };
 
-RunRecord runScenario(FormOrbit& form, const BatchOptions& options);
+// A trace recorder, when given, receives every tick that ran to its end.
+RunRecord runScenario(FormOrbit& form, const BatchOptions& options, tracking::TraceRecorder* trace = nullptr);
 
 }  // namespace zephra::batch

@@ -56,17 +56,18 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     toolkit::HeadlessPlatform platform(folder.string());
     FormOrbit form(platform);
-    form.trace().setEnabled(trace.isOpen());
     form.showPanels(false);
-    const batch::RunRecord record = batch::runScenario(form, options);
+    // Kept only when a trace file wants it.
+    std::optional<tracking::TraceRecorder> recorder;
+    if (trace.isOpen()) recorder.emplace();
+    const batch::RunRecord record = batch::runScenario(form, options, recorder ? &*recorder : nullptr);
     if (record.refused) {
         std::fprintf(stderr, "zephra-batch: %s\n", record.refused->c_str());
         return batch::kExitBadInput;
     }
     std::optional<std::string> traceFailure;
     if (trace.isOpen()) {
-        tracking::writeTraceCsv(trace.stream(), form.trace().samples().items(),
-                                form.trace().orbits().items());
+        tracking::writeTraceCsv(trace.stream(), recorder->samples().items(), recorder->orbits().items());
         if (!batch::interruption()) traceFailure = trace.commit();
     }
     if (batch::interruption()) {

@@ -22,7 +22,13 @@ DesktopApp::DesktopApp(toolkit::Platform& platform)
         &model_->surface());
     farewellWindow_ = std::make_unique<FormWindow>(model_->Farewell, gate_,
                                                    WindowLook{farewellPicture, {"Picture1"}}, nullptr);
-    chartsWindow_ = std::make_unique<ChartsWindow>(model_->trace());
+    chartsWindow_ = std::make_unique<ChartsWindow>(trace_);
+    // The run is traced only while the charts window is open: nothing is kept for charts nobody looks at.
+    // Opened, the recorder starts afresh at the next tick; closed, it keeps what it has.
+    model_->onTickDone = [this](const SimState& st) {
+        trace_.setEnabled(chartsWindow_->isVisible());
+        trace_.afterTick(st);
+    };
     new QShortcut(QKeySequence(Qt::Key_F2), mainWindow_.get(), [this] { chartsWindow_->open(); });
     // Closing either window ends the program, as its "x" buttons do.
     mainWindow_->onClose = [this] { platform_.quit(); };

@@ -35,6 +35,7 @@ class DesktopApp {
 
   private:
     void afterEvent(EventGate::Pace pace);
+
     void mirrorNow();
     void mirrorWhenFrameDue();
 
@@ -43,6 +44,7 @@ class DesktopApp {
     EventGate gate_;
     std::unique_ptr<FormWindow> mainWindow_;
     std::unique_ptr<FormWindow> farewellWindow_;
+    tracking::TraceRecorder trace_;
     std::unique_ptr<ChartsWindow> chartsWindow_;
     std::unique_ptr<TimerDrive> runTimer_, blinkTimer_, startTimer_;
     int frameMs_ = 16;

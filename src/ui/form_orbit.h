@@ -5,6 +5,8 @@
 // the folder of their subsystem (the loader in scenarios/, and so on); the tick's handlers are in ui/ and
 // its physics models in engine/.
 
+#include <functional>
+
 #include "engine/sim_state.h"
 #include "engine/tick.h"
 #include "toolkit/controls.h"
@@ -12,7 +14,6 @@
 #include "toolkit/platform.h"
 #include "toolkit/surface.h"
 #include "tracking/drift_writer.h"
-#include "tracking/trace_recorder.h"
 #include "ui/form_farewell.h"
 
 namespace zephra {
@@ -41,9 +42,9 @@ class FormOrbit : public toolkit::Form {
     toolkit::Platform& platform() { return platform_; }
     // How the drift file has fared: records written and lost, the last failure.
     const tracking::DriftWriter& driftWriter() const { return driftWriter_; }
-    // The run's samples and orbits for the charts and the trace file (on from the start).
-    tracking::TraceRecorder& trace() { return trace_; }
-    const tracking::TraceRecorder& trace() const { return trace_; }
+    // Runs at the end of every tick that ran to its end, when set: a driver that keeps a trace (the charts,
+    // zephra-batch's --trace) hands the state to its recorder there. The tick itself knows no recorder.
+    std::function<void(const SimState&)> onTickDone;
     toolkit::Surface& surface() { return surface_; }
     const toolkit::Surface& surface() const { return surface_; }
     // Whether the tick keeps its number panels current, as the window needs (on from the start). A run that
@@ -264,7 +265,6 @@ class FormOrbit : public toolkit::Form {
     void stopRun(float endCode, const std::string& notice);
     // -- tracking --
     tracking::DriftWriter driftWriter_;
-    tracking::TraceRecorder trace_;
     // -- display --
     // Sets the run timer's interval from the box TXt. Text that is not a whole number of 1..2147483647 ms
     // is refused: the box gets the last accepted interval back and LaChirp(1) says why.

@@ -159,7 +159,7 @@ void FormOrbit::Ti_Timer() {
     TikTok();
     DisCalc();
     if (st.TickStatus.empty()) st.TickStatus = "ok";
-    trace_.afterTick(st);
+    if (onTickDone) onTickDone(st);
 }
 
 void FormOrbit::stopRun(float endCode, const std::string& notice) {

@@ -17,6 +17,7 @@
 
 #include "toolkit/headless_platform.h"
 #include "tracking/trace_csv.h"
+#include "tracking/trace_recorder.h"
 #include "ui/form_orbit.h"
 
 namespace {
@@ -331,10 +332,12 @@ TEST_F(BatchFolder, TraceFileHoldsTheWindowsTraceBitForBit) {
     // The window's model, run for the same ticks.
     zephra::toolkit::HeadlessPlatform platform(folder.string());
     zephra::FormOrbit form(platform);
+    zephra::tracking::TraceRecorder recorder;
+    form.onTickDone = [&recorder](const zephra::SimState& done) { recorder.afterTick(done); };
     form.CDp[10].press();
     while (form.st.Laps < 1) form.Ti_Timer();
-    const auto& samples = form.trace().samples().items();
-    const auto& orbits = form.trace().orbits().items();
+    const auto& samples = recorder.samples().items();
+    const auto& orbits = recorder.orbits().items();
     ASSERT_EQ(trace.samples.size(), samples.size());
     ASSERT_EQ(trace.orbits.size(), 1u);
     EXPECT_EQ(std::memcmp(trace.samples.data(), samples.data(), samples.size() * sizeof samples[0]), 0);

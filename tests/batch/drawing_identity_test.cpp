@@ -50,7 +50,6 @@ std::string drawingDigest(const std::string& options, const std::filesystem::pat
     if (batchOptions == nullptr) return "refused: " + std::get<std::string>(parsed);
     toolkit::HeadlessPlatform platform(folder.string());
     FormOrbit form(platform);
-    form.trace().setEnabled(false);
     form.showPanels(false);
     batch::runScenario(form, *batchOptions);
     std::uint64_t hash = 0xcbf29ce484222325ULL;

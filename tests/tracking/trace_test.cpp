@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "tracking/trace_csv.h"
+#include "tracking/trace_recorder.h"
 #include "tracking_fixture.h"
 
 namespace zephra::testing {
@@ -39,6 +40,10 @@ TEST(ThinnedSeries, StaysBoundedAndEvenlySpacedOverAnyLength) {
 
 class TraceRun : public TrackingTest {
   protected:
+    TraceRun() {
+        form.onTickDone = [this](const SimState& done) { recorder.afterTick(done); };
+    }
+    tracking::TraceRecorder recorder;
     // Loads the scenario and ticks until its first orbit is complete; the ticks it took.
     int runFirstOrbit(int scenario) {
         form.CDp[scenario].press();
@@ -58,7 +63,7 @@ constexpr double kEnergyBoundOneOrbit = 1e-5;
 TEST_F(TraceRun, EarthOrbitSamplesEveryTickAndRecordsTheOrbitAsTheDriftFileDoes) {
     const int ticks = runFirstOrbit(10);
     ASSERT_EQ(st.Laps, 1);
-    const auto& samples = form.trace().samples().items();
+    const auto& samples = recorder.samples().items();
     ASSERT_EQ(samples.size(), static_cast<std::size_t>(ticks));
     double worst = 0;
     for (const TraceSample& s : samples) worst = std::max(worst, std::abs(s.energyError));
@@ -72,7 +77,7 @@ TEST_F(TraceRun, EarthOrbitSamplesEveryTickAndRecordsTheOrbitAsTheDriftFileDoes)
     EXPECT_EQ(last.moveErr2Pct, st.MoveErr[2]);
     EXPECT_NEAR(last.speed2 * kLightC, 29.8, 1.0);  // km/s, the Earth's mean orbital speed
 
-    const auto& orbits = form.trace().orbits().items();
+    const auto& orbits = recorder.orbits().items();
     ASSERT_EQ(orbits.size(), 1u);
     const OrbitSample& orbit = orbits[0];
     EXPECT_EQ(orbit.orbit, 1);
@@ -86,8 +91,8 @@ TEST_F(TraceRun, EarthOrbitSamplesEveryTickAndRecordsTheOrbitAsTheDriftFileDoes)
     // A new scenario starts a new trace.
     form.CDp[10].press();
     form.Ti_Timer();
-    EXPECT_EQ(form.trace().samples().items().size(), 1u);
-    EXPECT_TRUE(form.trace().orbits().items().empty());
+    EXPECT_EQ(recorder.samples().items().size(), 1u);
+    EXPECT_TRUE(recorder.orbits().items().empty());
 }
 
 TEST(TraceCsv, ReadsBackEveryNumberAsWrittenAndRefusesWhatIsNotATrace) {
