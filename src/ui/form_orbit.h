@@ -147,7 +147,7 @@ class FormOrbit : public toolkit::Form {
     // ---- Handlers ----
     // Window start-up (tracking/drift_file.cpp).
     void Form_Load();
-    // Scenario loader (scenarios/loader.cpp).
+    // Scenario buttons, pausing and resuming (ui/scenario_handlers.cpp).
     void CDp_Click(int Index);
     void Command5_Click();
     void PawsOff();
@@ -255,9 +255,9 @@ class FormOrbit : public toolkit::Form {
     struct TickBinding;  // carries out what the tick asks of the window
     // Shows the panel numbers the tick wrote in this tick.
     void showTickPanels();
-    // -- scenarios: the four steps of a scenario load --
+    // -- scenarios: the window's steps of a scenario load (ui/scenario_handlers.cpp); the run's state is
+    // reset between the first two by scenarios::resetRunState --
     void resetControlsForRun(int Index);
-    void resetRunState(int Index);
     void applyScenarioValues(int Index);
     void startLoadedRun();
     // Ends the run where it stands, the state left for inspection, with an end code of its own (none of
