@@ -1,9 +1,16 @@
 #pragma once
 
 // FormOrbit: the main window as a toolkit-neutral model. It owns every control, the three timers and the
-// simulation state; its handlers keep the names of the controls and events they serve and are defined in
-// the folder of their subsystem (the loader in scenarios/, and so on); the tick's handlers are in ui/ and
-// its physics models in engine/.
+// simulation state; its handlers keep the names of the controls and events they serve and are defined under
+// ui/, one file per subsystem, over the model's functions below ui/ (engine, tracking, display, scenarios).
+//
+// House rules:
+// - Only the handlers and the model's functions write the state `st`. A handler reads its controls, calls
+//   the model, and writes the results back to the controls.
+// - Drivers (the Qt front end, zephra-batch, tests, benchmarks) act through control events and timer ticks
+//   (`CDp[10].press()`, `Ti.fire()`, `TXn.setText(...)` then a change of focus), never by writing `st`;
+//   they may read it.
+// - What a tick touches is said in engine/tick_io.h; nothing below ui/ includes a ui/ header.
 
 #include <functional>
 
