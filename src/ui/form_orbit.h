@@ -180,7 +180,7 @@ class FormOrbit : public toolkit::Form {
     bool OrbitTickStart();
     // The pair step, once per tick after Dist is set: extremes, boxes, eccentricity.
     void OrbitPairStep();
-    // Elapsed time and end of run (tracking/clock.cpp).
+    // Elapsed time and end of run (ui/clock_handlers.cpp over tracking/clock.h).
     void TikTok();
     void ChReset_Click();
     void Chuser_Click();
