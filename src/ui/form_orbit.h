@@ -144,7 +144,7 @@ class FormOrbit : public toolkit::Form {
     Timer Ti, TiF, Tr;
 
     // ---- Handlers ----
-    // Window start-up (tracking/drift_file.cpp).
+    // Window start-up (ui/startup_handlers.cpp).
     void Form_Load();
     // Scenario loader (scenarios/loader.cpp).
     void CDp_Click(int Index);
@@ -184,12 +184,8 @@ class FormOrbit : public toolkit::Form {
     void TikTok();
     void ChReset_Click();
     void Chuser_Click();
-    // Drift file (tracking/drift_file.cpp).
+    // Drift file (ui/drift_handlers.cpp over tracking/drift_file.h, where the ZeroZap steps are).
     void Drifter();
-    void ZeroZapMiDi();
-    void ZeroZapMikm();
-    void ZeroZapMakm();
-    void ZeroZapMaDi();
     // Physics options panel (ui/physics_panel.cpp).
     void Cosmos_Click(int Index);
     void ChspinD_Click();
