@@ -172,7 +172,7 @@ class FormOrbit : public toolkit::Form {
     void Text4_LostFocus();
     void Text5_LostFocus();
     void Horizon();
-    // Orbit statistics (tracking/orbit_stats.cpp).
+    // Orbit statistics (ui/orbit_handlers.cpp over tracking/orbit_stats.h).
     void ChMinMax_Click();
     void OpAnnual_Click(int Index);
     void DisCalc();
