@@ -1,18 +1,13 @@
-#include <algorithm>
-#include <filesystem>
-#include <string>
+#include "tracking/drift_file.h"
+
 #include <vector>
 
 #include "toolkit/number_text.h"
 #include "tracking/number_tidier.h"
-#include "ui/form_orbit.h"
 
-// The window's start-up constants and the orbit recorder: one record per orbit of the main pair in
-// data-drift.txt, with 14 decimals so that drifts of metres per orbit show.
-namespace zephra {
+namespace zephra::tracking {
 
 using toolkit::formatNumber;
-using toolkit::numberText;
 using toolkit::signedNumberText;
 
 namespace {
@@ -33,101 +28,64 @@ std::string joinLines(const std::vector<std::string>& lines) {
     return text;
 }
 
-constexpr const char* kNotWritten = "Drift file not written: ";
-
 }  // namespace
 
-void FormOrbit::Form_Load() {
-    st.TwoPi = kTwoPi;
-    st.PiVal = kPi;
-    st.LightC = kLightC;
-    FraMil.setLeft(105);
-    FrameGD.setLeft(0);
-    FrameGD.setTop(0);
-    st.KgFactor = 10 / kSolarMassKg;
-    st.PrevTimeFac = 1.0;
-    st.ScreenWidthTw = 15360;
-    st.DriftFile = (std::filesystem::path(platform_.dataFolder()) / "data-drift.txt").string();
-    CHfile.setToolTip("Data for min/max drift can be found in file: " + st.DriftFile);
-    st.MaxScenarioBtn = 37;
-}
-
-void FormOrbit::Drifter() {
-    // A run starts the file afresh; so does a later orbit when the header never reached the file.
-    const bool startAfresh = st.Laps == 1 || !driftWriter_.continues(st.DriftFile);
+std::string driftRecord(SimState& st, const std::optional<DriftFileHead>& head) {
     std::vector<std::string> lines;
-    if (startAfresh) {
-        const int scale = std::clamp(static_cast<int>(st.TimeScaleIdx), 0, 18);
-        lines.push_back(LaChirp[0].caption());
+    if (head) {
+        lines.push_back(head->title);
         std::string startLine = "[";
         startLine += signedNumberText(st.ScenarioNo);
         startLine += " ]  Start Difference =";
         startLine += st.StartDistText;
         startLine += " km";
         lines.push_back(std::move(startLine));
-        lines.push_back(st.TimeRateLog.empty() ? Optime[scale].caption() : st.TimeRateLog);
+        lines.push_back(st.TimeRateLog.empty() ? head->scaleCaption : st.TimeRateLog);
         st.TimeRateLog.clear();
         lines.push_back(kRule);
     }
 
     st.LapMinRaw = formatNumber(st.LapMin, kDistancePattern);
     st.LapMaxRaw = formatNumber(st.LapMax, kDistancePattern);
-    ZeroZapMikm();
-    ZeroZapMakm();
+    ZeroZapMikm(st);
+    ZeroZapMakm(st);
     st.MinDriftRaw = driftRaw(st.LapMin - st.PrevLapMin);
     st.MaxDriftRaw = driftRaw(st.LapMax - st.PrevLapMax);
-    ZeroZapMiDi();
-    ZeroZapMaDi();
+    ZeroZapMiDi(st);
+    ZeroZapMaDi(st);
 
     lines.push_back(std::string(29, ' ') + "  Orbit #" + signedNumberText(st.Laps) + " drift ");
     if (!st.TimeRateLog.empty()) lines.push_back(st.TimeRateLog);
     lines.push_back("min km  " + st.LapMinText + "|" + st.LapMaxText + "  km max ");
     lines.push_back("min dif " + st.MinDriftText + "|" + st.MaxDriftText + " dif max");
     lines.push_back(kRule);
+    st.TimeRateLog.clear();
+    return joinLines(lines);
+}
 
-    // A file that cannot be written costs the record, not the run: the statistics below go on as usual.
-    // The notice's tooltip keeps the reason, whatever later notices the label shows, until a record is
-    // written again.
-    const std::optional<std::string> failure =
-        driftWriter_.write(st.DriftFile, startAfresh, joinLines(lines));
-    if (failure) {
-        LaChirp[1].setCaption(kNotWritten + st.DriftFile + " (" + *failure + ")");
-        LaChirp[1].setToolTip(kNotWritten + *failure + ". Orbit #" + signedNumberText(st.Laps) +
-                              " and the records lost before it are missing from the file.");
-    } else if (LaChirp[1].toolTip().starts_with(kNotWritten)) {
-        LaChirp[1].setToolTip("");
-        if (LaChirp[1].caption().starts_with(kNotWritten))
-            LaChirp[1].setCaption("Drift file written again from orbit #" + signedNumberText(st.Laps) + ": " +
-                                  st.DriftFile);
-    }
-
+void closeDriftOrbit(SimState& st) {
     st.PrevLapMax = st.LapMax;
     st.PrevLapMin = st.LapMin;
-    st.TimeRateLog.clear();
-
     if (st.Laps >= 1 && st.Laps <= 8) {
         const int k = static_cast<int>(st.Laps);
         st.FirstLaps[1][k] = st.LapMax;
         st.FirstLaps[0][k] = st.LapMin;
-        LaDrift[k].setCaption(numberText(st.FirstLaps[ChMinMax.ticked() ? 1 : 0][k]));
     }
-
-    // The next orbit starts from the finished one's greatest distance; its first tick sets a new maximum.
     st.LapMin = st.LapMax;
     st.LapMax = 0;
 }
 
-void FormOrbit::ZeroZapMikm() {
-    st.LapMinText = tracking::tidyUnsigned(st.LapMinRaw);
+void ZeroZapMikm(SimState& st) {
+    st.LapMinText = tidyUnsigned(st.LapMinRaw);
 }
-void FormOrbit::ZeroZapMakm() {
-    st.LapMaxText = tracking::tidyUnsigned(st.LapMaxRaw);
+void ZeroZapMakm(SimState& st) {
+    st.LapMaxText = tidyUnsigned(st.LapMaxRaw);
 }
-void FormOrbit::ZeroZapMiDi() {
-    st.MinDriftText = tracking::tidySigned(st.MinDriftRaw);
+void ZeroZapMiDi(SimState& st) {
+    st.MinDriftText = tidySigned(st.MinDriftRaw);
 }
-void FormOrbit::ZeroZapMaDi() {
-    st.MaxDriftText = tracking::tidySigned(st.MaxDriftRaw);
+void ZeroZapMaDi(SimState& st) {
+    st.MaxDriftText = tidySigned(st.MaxDriftRaw);
 }
 
-}  // namespace zephra
+}  // namespace zephra::tracking

@@ -152,7 +152,7 @@ class FormOrbit : public toolkit::Form {
     Timer Ti, TiF, Tr;
 
     // ---- Handlers ----
-    // Window start-up (tracking/drift_file.cpp).
+    // Window start-up (ui/startup_handlers.cpp).
     void Form_Load();
     // Scenario buttons, pausing and resuming (ui/scenario_handlers.cpp).
     void CDp_Click(int Index);
@@ -180,7 +180,7 @@ class FormOrbit : public toolkit::Form {
     void Text4_LostFocus();
     void Text5_LostFocus();
     void Horizon();
-    // Orbit statistics (tracking/orbit_stats.cpp).
+    // Orbit statistics (ui/orbit_handlers.cpp over tracking/orbit_stats.h).
     void ChMinMax_Click();
     void OpAnnual_Click(int Index);
     void DisCalc();
@@ -188,16 +188,12 @@ class FormOrbit : public toolkit::Form {
     bool OrbitTickStart();
     // The pair step, once per tick after Dist is set: extremes, boxes, eccentricity.
     void OrbitPairStep();
-    // Elapsed time and end of run (tracking/clock.cpp).
+    // Elapsed time and end of run (ui/clock_handlers.cpp over tracking/clock.h).
     void TikTok();
     void ChReset_Click();
     void Chuser_Click();
-    // Drift file (tracking/drift_file.cpp).
+    // Drift file (ui/drift_handlers.cpp over tracking/drift_file.h, where the ZeroZap steps are).
     void Drifter();
-    void ZeroZapMiDi();
-    void ZeroZapMikm();
-    void ZeroZapMakm();
-    void ZeroZapMaDi();
     // Physics options panel (ui/physics_panel.cpp).
     void Cosmos_Click(int Index);
     void ChspinD_Click();
