@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "display/scale_tables.h"
-#include "display/screen_mapping.h"
+#include "engine/screen_mapping.h"
 
 namespace zephra {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "display/screen_mapping.h"
+#include "engine/screen_mapping.h"
 
 namespace zephra {
 

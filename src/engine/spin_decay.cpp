@@ -1,7 +1,7 @@
 #include <cmath>
 
-#include "display/screen_mapping.h"
 #include "engine/einstein.h"
+#include "engine/screen_mapping.h"
 #include "engine/tick_run.h"
 #include "toolkit/number_text.h"
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "display/screen_mapping.h"
 #include "engine/pair_pull.h"
+#include "engine/screen_mapping.h"
 #include "engine/tick_run.h"
 #include "toolkit/number_text.h"
 

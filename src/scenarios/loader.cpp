@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "display/screen_mapping.h"
+#include "engine/screen_mapping.h"
 #include "toolkit/number_text.h"
 
 namespace zephra::scenarios {

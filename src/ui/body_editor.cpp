@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "display/screen_mapping.h"
+#include "engine/screen_mapping.h"
 #include "toolkit/number_text.h"
 #include "ui/colour_pairs.h"
 #include "ui/form_orbit.h"

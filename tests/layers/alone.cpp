@@ -1,0 +1,5 @@
+// Linked with every object of one layer and nothing above it: the link fails when the layer uses a layer
+// above it.
+int main() {
+    return 0;
+}
