@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Thin wrappers around the CMake presets. Each target installs missing Debian packages first.
 JOBS ?= $(shell nproc)
 # Where `make install` puts the program (DESTDIR=... stages it below another folder, as packagers do).

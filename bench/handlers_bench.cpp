@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The handlers that must never make the window stall: a scenario load, the orbit-line repair, the drift
 // recorder.
 

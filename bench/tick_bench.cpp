@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tick as the window runs it, against a bare two-body kernel of the same arithmetic as the floor.
 
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop window at the run timer's pace: how many ticks a second it sustains at a given interval, and
 // how much of one core it uses to do so, with the panels mirrored at the screen's pace, and the most memory
 // the program has held.

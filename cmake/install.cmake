@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing Zephra as a desktop program: the programs in bin/, a menu entry, icons, AppStream metadata and
 # man pages; `cpack -G DEB` (make deb) packs the same install as a Debian package.
 include(GNUInstallDirs)

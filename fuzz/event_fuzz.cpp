@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Event sequences chosen by the fuzzer's bytes, played on a fresh window: no crash, no broken state.
 
 #include <cstdint>

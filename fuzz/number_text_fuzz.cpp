@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text through the parsers, and any double through the writers: no crash, and the written text of a
 // number reads back as the same number to the 15 digits it keeps.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's icon into a freedesktop hicolor tree at build time, from the same artwork code the
 // window uses, so the installed icons and the window's own never differ.
 //   zephra_render_icons DIR NAME SIZE...   writes DIR/SIZExSIZE/apps/NAME.png for each SIZE

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Iterations per second of zephra-batch for every scenario of the catalogue, one after another, as a table of
 # three columns, then the fastest, the slowest and their ratio, and callgrind's instructions per tick of the
 # slowest three (a count a busy machine does not change). The load average is printed before and after: the

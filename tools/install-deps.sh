@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Zephra needs to build, test and run, when any of them is missing.
 # Extra package names given as arguments are installed too (clang for the fuzzers, dpkg-dev for the package).
 # Qt Charts needs the Qt OpenGL development files to be found by CMake (libqt6opengl6-dev); python3, GNU Parallel,

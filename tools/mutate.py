@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fault injection: applies each mutation of a list, one at a time, to a scratch copy of the tree, builds the
 unit tests there and runs them. A mutation that some test fails on (or that makes a test hang past the
 timeout) is killed; the others survive and are listed at the end with the score.

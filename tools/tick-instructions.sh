@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Instructions per tick of zephra-batch as callgrind counts them: one run of a scenario for TICKS ticks and one
 # for twice as many, so that start-up and exit cancel out. Unlike a wall time, the count does not depend on
 # what else the machine is doing.

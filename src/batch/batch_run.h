@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One headless run: load the scenario the way the window's button does, set the overrides, then fire the tick

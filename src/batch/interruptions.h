@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // SIGINT, SIGTERM, SIGHUP and SIGQUIT end a run between two ticks rather than in the middle of a write: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zephra-batch: runs one scenario on the window model without a screen and prints its summary as JSON.
 
 #include <csignal>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The files a run will write, checked before the run, so that a run of hours does not end with nothing

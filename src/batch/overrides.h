@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The window's controls a sweep changes after the scenario has loaded, set the way a user sets them: a tick

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/pending_file.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A file written under a temporary name beside its target and renamed over it only once complete, so that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The run's summary as one JSON object, every number in round-trip form so that runs compare exactly.

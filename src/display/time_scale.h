@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Time scale: how much virtual time one iteration stands for. Velocities are stored per iteration, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The arc-sine the gravity law is written with: arctan(x / sqrt(1 - x^2)), exactly +-pi/2 at +-1. Rounding

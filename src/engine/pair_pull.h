@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The pull of one body on another, split into screen components. Both gravity and the contact push are a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The mapping between km and the window at the distance scale in force: screen twips = km / KmPerTwip +

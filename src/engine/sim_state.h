@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The whole simulation lives in one set of variables, kept for the life of the window and reset (never

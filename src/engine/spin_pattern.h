@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Where the points of a body's turning surface pattern land on the drawing: one pixel per point and ring.

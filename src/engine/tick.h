@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The tick: one iteration of the simulation, position first. Bodies move with last tick's velocities, the

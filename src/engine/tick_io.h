@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Everything the tick touches besides the simulation state and the drawing: the settings it reads, the few

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One tick in progress: the state, the settings, the window and the drawing it works on, and its steps,

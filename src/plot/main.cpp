@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zephra-plot: renders a trace written by zephra-batch --trace (or the charts window) as the charts window's
 // three charts, to a PNG or SVG file, without a screen.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zephra: a binary pair of bodies under Newtonian gravity, on the desktop.
 
 #include <QApplication>

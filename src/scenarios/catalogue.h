@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The preset systems behind the numbered scenario buttons, kept as plain data: the window's loader, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What loading a scenario does to the run's state.
 
 #include "scenarios/loader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What loading a scenario does to the run's state: the reset that leaves nothing of the previous run

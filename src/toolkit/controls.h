@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The toolkit-neutral window model: plain objects for every kind of control with the event rules of the

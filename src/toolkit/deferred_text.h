@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A control's text that may be held as a number until someone reads it. The tick rewrites its panels many

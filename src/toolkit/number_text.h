@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Numbers as the window reads and writes them. Every panel, text box and the drift file go through these,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The virtual clock of a run and the end of a run: how far a tick moves the elapsed time, and which end

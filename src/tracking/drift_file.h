@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The orbit record of data-drift.txt: one record per orbit of the main pair, the orbit's least and greatest

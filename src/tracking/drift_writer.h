@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Writes the orbit records of data-drift.txt so that a reader never sees half of one: each record goes to the

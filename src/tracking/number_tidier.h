@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The number tidier of the drift file: fixed-width renderings such as "  00000000384400.00000000000000" keep

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tracking/orbit_figures.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The pure formulas behind the orbit panel: which quadrant body 2 is in around body 1, the eccentricity

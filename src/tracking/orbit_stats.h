@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The orbit statistics of a run: quadrant and orbit counting, the periods of the orbits, the distance

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A bounded record of an evenly spaced stream: it keeps every item until it is full, then drops every

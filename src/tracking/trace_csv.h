@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The trace as a CSV file: one header line, then one row per tick sample ("tick") and one per orbit

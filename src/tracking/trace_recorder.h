@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The trace of a run for the charts and the trace file: a sample of the main pair every few ticks and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The body editor of a paused run (position, velocity and mass of one of the bodies 0..2, typed or dragged),
 // the boxes that hold the settings of the bodies, and the start of a run ("Go").
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The elapsed-time panel and the end of a run, shown once per tick; the error-margin reset and the
 // "User Overide" option.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The window's colour pairs for plain and marked controls. Their source controls never change colour while

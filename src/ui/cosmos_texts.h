@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The explanation shown under the physics options while an option is ticked, one per option of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Display options around the orbit drawing: repair of the recorded path, body display mode, event-horizon
 // radii, clearing, and the body-size boxes.
 

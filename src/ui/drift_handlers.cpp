@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The orbit recorder: at the end of every orbit its record goes to data-drift.txt, and the first eight orbits
 // to the drift table; a record that cannot be written is reported, and so is the first one written again.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // FormOrbit: the main window as a toolkit-neutral model. It owns every control, the three timers and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as it opens: every control with its place, words and look, laid out from rows grouped by
 // the frame that holds them.
 

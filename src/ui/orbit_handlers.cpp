@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The orbit panel: quadrant and orbit counting at the start of every tick, the distance extremes of the
 // main pair, the period selector, the first-eight-orbits table and the gravity-delay distances.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The physics options panel: the model switches with their explanations, the gravity-delay panel and the
 // spin rows of the body panel. The tick reads most of these controls itself on every iteration.
 

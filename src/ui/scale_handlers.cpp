@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time scale and computation rate (how often the run timer fires), and the distance scale.
 
 #include <cmath>

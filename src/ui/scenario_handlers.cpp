@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scenario buttons: starting a run from a preset (the reset of the controls, the preset's values in
 // the window's boxes and the press of "Go"), and pausing and resuming. What the load does to the run's
 // state is the model's (scenarios/loader.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window start-up: the run's constants, the panels' start positions and where the drift file goes.
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two interface timers (the start-up sweep over the scenario buttons, the blinking marker of a paused
 // run) and the small click handlers of labels and of the close button.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run timer's tick as the window drives it: the settings read from the controls, the engine's tick, what
 // it asks of the window while it runs, and its panel numbers shown when the panels are.
 

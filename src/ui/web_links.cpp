@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Buttons that open articles of the web site in the user's browser, and the special-relativity check.
 // A browser that cannot be started is not reported: the platform ignores the failure.
 

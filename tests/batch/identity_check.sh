@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs zephra-batch for every row of the digest file and compares the sha256 of each run's summary and of its
 # data-drift.txt with the stored ones, so that a faster tick must give the same results bit for bit.
 # The summary's "iterations_per_second" is the only field that depends on the wall clock and is left out; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A second, independent model of one tick for bodies 1 and 2 alone (body 0 switched off), written straight

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A packager's configure, in scratch folders: configure.sh SOURCE_DIR
 # Without tests the build needs no QtTest (hidden from CMake here, which stops a configure with tests), and a
 # source pattern that matches nothing stops the configure rather than leaving a program out of the build.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every installed program has a man page, and every option a program's --help prints is in its page, so a
 # new option fails here until it is documented; the window's synopsis names each of its few options too:
 # man_pages.sh STAGE_DIR

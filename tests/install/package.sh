@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Packs the build as `make deb` does and reads the package as apt and a packager would:
 # package.sh BUILD_DIR SOURCE_DIR
 # Beside the libraries dpkg-shlibdeps finds, the package depends on zephra-sweep's interpreter and suggests the

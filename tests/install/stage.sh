@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a staging folder, as a package build does: stage.sh BUILD_DIR STAGE_DIR
 set -euo pipefail
 build=$1 stage=$2

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a staging install (stage.sh) as a desktop would see it: validate.sh STAGE_DIR APP_ID ICON_SIZES...
 # The menu entry and the AppStream metadata pass their validators and agree with each other and with the
 # icons; the installed programs start from there, and the window keeps its drift file in the user's folder.

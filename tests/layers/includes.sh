@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Each folder below the window includes only its own headers and those of the layers below it:
 # toolkit <- engine <- tracking, display <- scenarios <- ui. Prints every include that runs the other way.
 # usage: includes.sh SOURCE_DIR

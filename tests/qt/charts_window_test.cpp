@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The charts window as a user meets it: F2 on the main window opens it on a screen of 1024 x 768, it says
 // what will appear before a run, the charts of a running scenario grow at the screen's pace on round
 // ticks, the per-orbit drift from the second orbit on, and its saves add their suffix and report failure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program as a user meets it: the window opens in its start state, a scenario button starts a
 // run that the run timer drives, the panels and the paused editor follow, every caption reads at the
 // window's size, and the "X" leads to the farewell window.

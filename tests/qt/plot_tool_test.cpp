@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zephra-plot as a script meets it: a trace copied with CR LF line ends draws with nothing on stderr, a
 // trace without a finite number has nothing to draw, and an image that cannot be written in full (a full
 // device, a full disk, a folder that is a file) fails in one line and leaves no file, an older one intact.

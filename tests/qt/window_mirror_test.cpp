@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt widgets follow the window model, and user input on them becomes the model's user events.
 
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reads data-drift.txt record by record as a program reading the file would, and says what is wrong with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A 12-run sweep through GNU Parallel, interrupted (Ctrl-C) once its first run is done and started again:
 # the runs done before the interruption are kept as they are, the rest run, and the table equals the one of
 # a direct loop over the same command list.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The 12-run sweep as a Slurm job array on a cluster of one node started for the test (munge, slurmctld and
 # slurmd from Debian, configured in the work folder, every daemon stopped at the end and bounded in time
 # even if the test is killed): its table equals the one of GNU Parallel and of a direct loop.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """zephra-sweep at the edges of what it accepts, with no simulation run: the values of step ranges, the limit
 of a million runs, and every description, option and output it refuses (exit status 2, one line, nothing
 prepared, no traceback). Each check that fails is listed, not only the first. ZEPHRA_BATCH names the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the sweep tests: the programs under test, a work folder removed at the end, and helpers.
 # ZEPHRA_BATCH and ZEPHRA_SWEEP name the zephra-batch and zephra-sweep to test.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long random sessions on the window: no crash, no sanitizer report, no broken state, and after every orbit a
 // drift file that reads record by record.
 

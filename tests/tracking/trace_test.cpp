@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run's trace: the bounded, evenly thinned record, the recorder's numbers on a real run of the Earth
 // about the Sun, and the trace file read back as written, and as copied.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A window on the headless platform whose program folder is a fresh temporary folder, so that the drift
