@@ -249,13 +249,12 @@ void TickRun::keepOnScreen(int b) {
 }
 
 bool TickRun::stateIsFinite() const {
-    // x - x is 0 for every finite x and not a number otherwise, and a NaN survives every sum.
-    double probe = 0;
     for (int b = 1; b <= st.NBodies; ++b) {
-        probe += (st.PosX[b] - st.PosX[b]) + (st.PosY[b] - st.PosY[b]) + (st.VelX[b] - st.VelX[b]) +
-                 (st.VelY[b] - st.VelY[b]);
+        if (!std::isfinite(st.PosX[b]) || !std::isfinite(st.PosY[b]) || !std::isfinite(st.VelX[b]) ||
+            !std::isfinite(st.VelY[b]))
+            return false;
     }
-    return probe == 0;
+    return true;
 }
 
 }  // namespace zephra::engine
