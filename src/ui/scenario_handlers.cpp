@@ -12,44 +12,41 @@
 namespace zephra {
 
 namespace {
+// The window's check box a setting names; none for Text3, which shows a number instead.
+CheckBox* checkBoxOf(FormOrbit& f, scenarios::SettingBox box) {
+    using enum scenarios::SettingBox;
+    switch (box) {
+        case ChMinMax:
+            return &f.ChMinMax;
+        case Chalt:
+            return &f.Chalt;
+        case ChHit:
+            return &f.ChHit;
+        case Chdetails:
+            return &f.Chdetails;
+        case CHac:
+            return &f.CHac;
+        case Chboo:
+            return &f.Chboo;
+        case ChNum:
+            return &f.ChNum;
+        case Chender:
+            return &f.Chender;
+        case Chauto:
+            return &f.Chauto;
+        case Text3:
+            return nullptr;
+    }
+    return nullptr;
+}
+
 // Each setting lands in the window's box of its name: a check box takes the value as its tick, Text3 as the
 // number it shows.
 void applySetting(FormOrbit& f, const scenarios::Setting& setting) {
-    using enum scenarios::SettingBox;
-    CheckBox* box = nullptr;
-    switch (setting.box) {
-        case ChMinMax:
-            box = &f.ChMinMax;
-            break;
-        case Chalt:
-            box = &f.Chalt;
-            break;
-        case ChHit:
-            box = &f.ChHit;
-            break;
-        case Chdetails:
-            box = &f.Chdetails;
-            break;
-        case CHac:
-            box = &f.CHac;
-            break;
-        case Chboo:
-            box = &f.Chboo;
-            break;
-        case ChNum:
-            box = &f.ChNum;
-            break;
-        case Chender:
-            box = &f.Chender;
-            break;
-        case Chauto:
-            box = &f.Chauto;
-            break;
-        case Text3:
-            f.Text3.setText(toolkit::numberText(setting.value));
-            return;
-    }
-    box->setValue(setting.value);
+    if (CheckBox* box = checkBoxOf(f, setting.box))
+        box->setValue(setting.value);
+    else
+        f.Text3.setText(toolkit::numberText(setting.value));
 }
 
 void applyTick(CheckBox& box, scenarios::Tick tick) {

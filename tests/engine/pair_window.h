@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "bare_pair.h"
 #include "toolkit/headless_platform.h"
 #include "ui/form_orbit.h"
 
@@ -26,21 +27,7 @@ struct Pair {
         form->TXrad[1].initText("0");
         form->TXrad[2].initText("0");
         form->TXender.initText("100");
-        st = SimState{};
-        st.ScenarioNo = 3;
-        st.NBodies = 2;
-        st.Mass[1] = st.Mass[2] = 1;
-        st.BodyOff[0] = 1;
-        st.LightC = kLightC;
-        st.GMsun = kGMsunDefault;
-        st.TimeFac = st.TimeFac2 = 1;
-        st.StepUnits = 15;
-        st.ItersPerSec = 100000 / 15.0;
-        st.TwoPi = kTwoPi;
-        st.KmPerTwip = 1;
-        st.OrgX = 7680;
-        st.OrgY = 4800;
-        st.DistIdx = 3;
+        st = barePair();
         st.StopLap = 1e9;
         form->Ti.setEnabled(true);
     }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "bare_pair.h"
 #include "engine/tick.h"
 
 // The tick without a window: what it asks of the window, in order, what it changes in its own settings as it
@@ -38,7 +39,7 @@ struct RecordingWindow final : engine::TickWindow {
 
 // Two solar masses 600 km apart at rest, point-like, on a 1 km per twip scale centred on the drawing.
 struct EnginePair {
-    SimState st;
+    SimState st = barePair();
     engine::TickSettings settings{.gravitySpeed = 1, .gravityExponent = 2, .errorLimitPct = 100};
     RecordingWindow window;
     toolkit::Surface surface;
@@ -46,20 +47,6 @@ struct EnginePair {
 
     EnginePair() {
         window.st = &st;
-        st.ScenarioNo = 3;
-        st.NBodies = 2;
-        st.Mass[1] = st.Mass[2] = 1;
-        st.BodyOff[0] = 1;
-        st.LightC = kLightC;
-        st.GMsun = kGMsunDefault;
-        st.TimeFac = st.TimeFac2 = 1;
-        st.StepUnits = 15;
-        st.ItersPerSec = 100000 / 15.0;
-        st.TwoPi = kTwoPi;
-        st.KmPerTwip = 1;
-        st.OrgX = 7680;
-        st.OrgY = 4800;
-        st.DistIdx = 3;
         st.PosX[1] = -300;
         st.PosX[2] = 300;
     }
