@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "runfile/continuation_json.h"
+
+#include <cstdio>
+#include <limits>
+#include <map>
+
+#include "runfile/state_json.h"
+#include "toolkit/headless_platform.h"
+
+namespace zephra::runfile {
+
+namespace {
+
+using toolkit::ControlState;
+
+constexpr std::size_t kPixels =
+    static_cast<std::size_t>(toolkit::Surface::kWidthPixels) * toolkit::Surface::kHeightPixels;
+constexpr std::int64_t kLargestTwips = 1 << 30;
+
+std::string keyOf(const toolkit::Control& c) {
+    return c.index() < 0 ? c.name() : c.name() + "(" + std::to_string(c.index()) + ")";
+}
+
+Json colourJson(toolkit::Color c) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(c & 0xffffff));
+    return text;
+}
+
+toolkit::Color readColour(const In& in) {
+    const std::string& t = in.text();
+    unsigned value = 0;
+    int used = 0;
+    if (t.size() != 7 || t[0] != '#' || std::sscanf(t.c_str() + 1, "%6x%n", &value, &used) != 1 || used != 6)
+        in.fail("must be a colour written #rrggbb, not \"" + t + "\"");
+    return value;
+}
+
+constexpr const char* kAlignments[] = {"left", "right", "center"};
+
+// Each property a control's state has: its name in the file, how it is written and how it is read.
+struct Property {
+    const char* name;
+    Json (*write)(const ControlState&);
+    void (*read)(const In&, ControlState&);
+};
+
+#define ZEPHRA_WHOLE_PROPERTY(field, least, greatest)                                    \
+    Property {                                                                           \
+#field, [](const ControlState& s) { return Json(s.field); },                           \
+            [](const In& in, ControlState& s) { s.field = static_cast<int>(in.whole(least, greatest)); } \
+    }
+#define ZEPHRA_FLAG_PROPERTY(field)                                                                        \
+    Property {                                                                                             \
+#field,                                                                                            \
+            [](const ControlState& s) { return Json(s.field); },                                           \
+                                                              [](const In& in,                             \
+                                                                 ControlState& s) { s.field = in.flag(); } \
+    }
+#define ZEPHRA_TEXT_PROPERTY(field, key)                               \
+    Property {                                                         \
+        key, [](const ControlState& s) { return Json(s.field); },      \
+            [](const In& in, ControlState& s) { s.field = in.text(); } \
+    }
+#define ZEPHRA_COLOUR_PROPERTY(field)                                                                        \
+    Property {                                                                                               \
+#field, [](const ControlState&                                                                       \
+                       s) { return colourJson(s.field); }, [](const In& in,                                  \
+                                                              ControlState& s) { s.field = readColour(in); } \
+    }
+
+const Property kProperties[] = {
+    ZEPHRA_WHOLE_PROPERTY(left, -kLargestTwips, kLargestTwips),
+    ZEPHRA_WHOLE_PROPERTY(top, -kLargestTwips, kLargestTwips),
+    ZEPHRA_WHOLE_PROPERTY(width, 0, kLargestTwips),
+    ZEPHRA_WHOLE_PROPERTY(height, 0, kLargestTwips),
+    ZEPHRA_FLAG_PROPERTY(visible),
+    ZEPHRA_FLAG_PROPERTY(enabled),
+    ZEPHRA_COLOUR_PROPERTY(fore),
+    ZEPHRA_COLOUR_PROPERTY(back),
+    ZEPHRA_TEXT_PROPERTY(toolTip, "tooltip"),
+    ZEPHRA_TEXT_PROPERTY(caption, "caption"),
+    ZEPHRA_WHOLE_PROPERTY(value, -32768, 32767),
+    ZEPHRA_TEXT_PROPERTY(text, "text"),
+    ZEPHRA_FLAG_PROPERTY(locked),
+    Property{"alignment",
+             [](const ControlState& s) { return Json(kAlignments[static_cast<int>(s.alignment)]); },
+             [](const In& in, ControlState& s) {
+                 for (int k = 0; k < 3; ++k)
+                     if (in.text() == kAlignments[k])
+                         return void(s.alignment = static_cast<toolkit::Alignment>(k));
+                 in.fail("must be \"left\", \"right\" or \"center\"");
+             }},
+    ZEPHRA_WHOLE_PROPERTY(min, -32768, 32767),
+    ZEPHRA_WHOLE_PROPERTY(max, -32768, 32767),
+    ZEPHRA_COLOUR_PROPERTY(border),
+    ZEPHRA_COLOUR_PROPERTY(fill),
+};
+
+// The window as it opens, which the saved controls are told apart from.
+struct StartWindow {
+    toolkit::HeadlessPlatform platform;
+    FormOrbit form{platform};
+};
+
+Json controlsJson(const FormOrbit& form) {
+    StartWindow start;
+    Json out = Json::object();
+    for (const toolkit::Control* c : form.controls()) {
+        const toolkit::Control* fresh = start.form.find(c->name(), c->index());
+        const ControlState now = toolkit::stateOf(*c);
+        const ControlState then = fresh ? toolkit::stateOf(*fresh) : ControlState{};
+        Json changed = Json::object();
+        for (const Property& p : kProperties)
+            if (Json value = p.write(now); value != p.write(then)) changed[p.name] = std::move(value);
+        if (!changed.empty()) out[keyOf(*c)] = std::move(changed);
+    }
+    return out;
+}
+
+std::vector<SavedRun::Control> readControls(const In& in) {
+    if (!in.json().is_object()) in.fail("must be an object of control names");
+    StartWindow start;
+    std::map<std::string, const toolkit::Control*> byKey;
+    for (const toolkit::Control* c : start.form.controls()) byKey[keyOf(*c)] = c;
+    for (const auto& [key, _] : in.json().items())
+        if (!byKey.contains(key)) in.fail("has a field \"" + key + "\" that names no control of the window");
+    std::vector<SavedRun::Control> controls;
+    for (const toolkit::Control* c : start.form.controls()) {
+        SavedRun::Control saved{.name = c->name(), .index = c->index(), .state = toolkit::stateOf(*c)};
+        if (in.has(keyOf(*c))) {
+            const In changed = in.at(keyOf(*c));
+            if (!changed.json().is_object()) changed.fail("must be an object of the control's properties");
+            for (const auto& [name, _] : changed.json().items()) {
+                const Property* p = std::find_if(std::begin(kProperties), std::end(kProperties),
+                                                 [&](const Property& q) { return name == q.name; });
+                if (p == std::end(kProperties))
+                    changed.fail("has a field \"" + name + "\" that no control has");
+                p->read(changed.at(name), saved.state);
+            }
+        }
+        controls.push_back(std::move(saved));
+    }
+    return controls;
+}
+
+Json timerJson(const toolkit::Timer& t) {
+    return {{"interval", t.interval()}, {"enabled", t.enabled()}};
+}
+
+SavedRun::TimerState readTimer(const In& in) {
+    in.expectKeys({"interval", "enabled"});
+    return {.interval = static_cast<int>(in.at("interval").whole(0, std::numeric_limits<int>::max())),
+            .enabled = in.at("enabled").flag()};
+}
+
+Json driftJson(const tracking::DriftWriter::Resume& d) {
+    return {{"records_in_file", d.inFile},
+            {"records_written", d.written},
+            {"records_lost", d.lost},
+            {"last_failure", d.failure},
+            {"last_record", d.lastRecord}};
+}
+
+tracking::DriftWriter::Resume readDrift(const In& in) {
+    in.expectKeys({"records_in_file", "records_written", "records_lost", "last_failure", "last_record"});
+    constexpr std::int64_t most = std::int64_t{1} << 53;
+    return {.inFile = static_cast<double>(in.at("records_in_file").whole(0, most)),
+            .written = static_cast<double>(in.at("records_written").whole(0, most)),
+            .lost = static_cast<double>(in.at("records_lost").whole(0, most)),
+            .failure = in.at("last_failure").text(),
+            .lastRecord = in.at("last_record").text()};
+}
+
+}  // namespace
+
+Json continuationJson(const FormOrbit& form) {
+    return {
+        {"state", stateJson(form.st)},
+        {"controls", controlsJson(form)},
+        {"timers", {{"Ti", timerJson(form.Ti)}, {"TiF", timerJson(form.TiF)}, {"Tr", timerJson(form.Tr)}}},
+        {"drawing", packedJson(form.surface().pixels(), kPixels, sizeof(toolkit::Color))},
+        {"drift_file", driftJson(form.driftWriter().resumeInfo())}};
+}
+
+std::unique_ptr<SavedRun> readContinuation(const In& in) {
+    in.expectKeys({"state", "controls", "timers", "drawing", "drift_file"});
+    auto run = std::make_unique<SavedRun>();
+    readState(in.at("state"), run->st);
+    run->controls = readControls(in.at("controls"));
+    const In timers = in.at("timers");
+    timers.expectKeys({"Ti", "TiF", "Tr"});
+    run->Ti = readTimer(timers.at("Ti"));
+    run->TiF = readTimer(timers.at("TiF"));
+    run->Tr = readTimer(timers.at("Tr"));
+    const In drawing = in.at("drawing");
+    run->drawing.resize(kPixels);
+    readPacked(drawing, run->drawing.data(), kPixels, sizeof(toolkit::Color));
+    for (toolkit::Color c : run->drawing)
+        if (c > 0xffffff) drawing.fail("holds a colour beyond #ffffff");
+    run->drift = readDrift(in.at("drift_file"));
+    return run;
+}
+
+}  // namespace zephra::runfile
