@@ -268,6 +268,9 @@ class FormOrbit : public toolkit::Form {
     // the codes a scenario ends with) and the reason in LaChirp(1).
     void stopRun(float endCode, const std::string& notice);
     // -- tracking --
+    // The elapsed days and years as the clock labels show them (ui/clock_handlers.cpp).
+    std::string elapsedDaysText() const;
+    std::string elapsedYearsText() const;
     tracking::DriftWriter driftWriter_;
     // -- display --
     // Sets the run timer's interval from the box TXt. Text that is not a whole number of 1..2147483647 ms
