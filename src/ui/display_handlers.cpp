@@ -44,7 +44,7 @@ void FormOrbit::Horizon() {
     for (int i = 1; i <= 2; ++i) {
         if (st.Mass[i] > 2.6) {
             const double r = TXschwarz.leadingValue() * st.Mass[i];
-            TXrad[i].setText(toolkit::asPattern<"0.00">(r));
+            TXrad[i].setText(toolkit::formatNumber(r, "0.00"));
         }
     }
 }

@@ -279,6 +279,9 @@ class FormOrbit : public toolkit::Form {
     // The scenario file the run started from; none for a preset.
     std::shared_ptr<const scenarios::StoredScenario> openedScenario_;
     // -- tracking --
+    // The elapsed days and years as the clock labels show them (ui/clock_handlers.cpp).
+    std::string elapsedDaysText() const;
+    std::string elapsedYearsText() const;
     tracking::DriftWriter driftWriter_;
     // -- display --
     // Sets the run timer's interval from the box TXt. Text that is not a whole number of 1..2147483647 ms
