@@ -84,7 +84,8 @@ void forEachStateField(State& st, Visit&& v) {
     v("ImpactFlag", st.ImpactFlag);
     v("EinsteinV", st.EinsteinV);
     v("VerifyText", st.VerifyText);
-    v("SrDiffText", st.SrDiffText);
+    v("SrDiffReadout", st.SrDiffReadout);
+    v("SrDiff", st.SrDiff);
     v("BodyDraw", st.BodyDraw);
     v("ElapsedSec", st.ElapsedSec);
     v("ElapsedFrac", st.ElapsedFrac);

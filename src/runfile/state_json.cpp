@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <type_traits>
 
 #include "display/scale_tables.h"
 #include "runfile/packed_bytes.h"
@@ -18,17 +17,14 @@ namespace {
 constexpr std::int64_t kLastPixel =
     static_cast<std::int64_t>(toolkit::Surface::kWidthPixels) * toolkit::Surface::kHeightPixels - 1;
 
+// The Special Relativity readout by name, in the order of its values.
+constexpr const char* kReadouts[] = {"slowing", "close_to_zero", "difference"};
+
 std::string typeName(std::size_t elementSize) {
     return elementSize == 8   ? "float64"
            : elementSize == 4 ? "float32"
                               : "uint" + std::to_string(8 * elementSize);
 }
-
-// A text field that the state may hold as a plain string or as a text composed when read.
-template <typename T>
-concept ComposedText = requires(const T& t) {
-    { t.get() } -> std::convertible_to<std::string>;
-};
 
 class Writer {
   public:
@@ -48,9 +44,9 @@ class Writer {
     Json json(std::int16_t v) { return v; }
     Json json(std::int32_t v) { return v; }
     Json json(const std::string& v) { return v; }
-    template <ComposedText T>
-    Json json(const T& v) {
-        return v.get();
+    Json json(const std::optional<SrReadout>& v) {
+        if (!v) return nullptr;
+        return kReadouts[static_cast<int>(*v)];
     }
     template <typename T, std::size_t N>
     Json json(const std::array<T, N>& a) {
@@ -105,9 +101,12 @@ class Reader {
         v = static_cast<std::int32_t>(in.whole(kOffDrawing, kLastPixel));
     }
     static void read(const In& in, std::string& v) { v = in.text(); }
-    template <ComposedText T>
-    static void read(const In& in, T& v) {
-        v.set(in.text());
+    static void read(const In& in, std::optional<SrReadout>& v) {
+        v.reset();
+        if (in.isNull()) return;
+        for (int k = 0; k < 3; ++k)
+            if (in.text() == kReadouts[k]) v = static_cast<SrReadout>(k);
+        if (!v) in.fail("must be null, \"slowing\", \"close_to_zero\" or \"difference\"");
     }
     template <typename T, std::size_t N>
     static void read(const In& in, std::array<T, N>& a) {
