@@ -52,14 +52,19 @@ torture: deps build/release/build.ninja
 	cmake --build build/release -j $(JOBS) --target zephra_torture_tests
 	ZEPHRA_TORTURE_EVENTS=$${EVENTS:-10000000} build/release/tests/zephra_torture_tests
 
-# The libFuzzer targets, built with clang: build/fuzz/fuzz/number_text_fuzz and event_fuzz.
+# The libFuzzer targets, built with clang: build/fuzz/fuzz/number_text_fuzz, event_fuzz and run_file_fuzz (its
+# corpus starts from a scenario file and a saved run that zephra-batch writes).
 fuzz:
 	@tools/install-deps.sh clang
 	cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DZEPHRA_QT=OFF -DZEPHRA_SANITIZE=ON -DZEPHRA_FUZZ=ON
-	cmake --build build/fuzz -j $(JOBS) --target number_text_fuzz event_fuzz
+	cmake --build build/fuzz -j $(JOBS) --target number_text_fuzz event_fuzz run_file_fuzz zephra-batch
 	build/fuzz/fuzz/number_text_fuzz -max_total_time=$${SECONDS_PER_FUZZER:-60}
 	build/fuzz/fuzz/event_fuzz -max_total_time=$${SECONDS_PER_FUZZER:-60}
+	mkdir -p build/fuzz/run_file_corpus
+	build/fuzz/zephra-batch --export-scenario 25 build/fuzz/run_file_corpus/scenario25.zephra
+	build/fuzz/zephra-batch --scenario 1 --iterations 300 --out build/fuzz --save build/fuzz/run_file_corpus/run1.zephra > /dev/null
+	build/fuzz/fuzz/run_file_fuzz -max_len=4000000 -max_total_time=$${SECONDS_PER_FUZZER:-60} build/fuzz/run_file_corpus
 
 # Fault injection: each line of tools/mutations.txt applied alone to a scratch copy (build/mutate), the unit
 # tests built and run; prints the score and the mutations no test caught. Long: not part of test or CI.

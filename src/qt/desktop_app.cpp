@@ -35,6 +35,11 @@ DesktopApp::DesktopApp(toolkit::Platform& platform)
         trace_.afterTick(st);
     };
     new QShortcut(QKeySequence(Qt::Key_F2), mainWindow_.get(), [this] { chartsWindow_->open(); });
+    // Over the drawing and every control without a tooltip of its own.
+    mainWindow_->setToolTip(
+        QStringLiteral("Ctrl+S saves the run in a .zephra file, pausing it first; Ctrl+O opens a scenario "
+                       "file, which starts "
+                       "like a preset button, or a saved run, which resumes paused where it was saved."));
     new QShortcut(QKeySequence::Save, mainWindow_.get(), [this] { chooseFileToSave(); });
     new QShortcut(QKeySequence::Open, mainWindow_.get(), [this] { chooseFileToOpen(); });
     // Closing either window ends the program, as its "x" buttons do.

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runfile/continuation_json.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <limits>
 #include <map>
 
@@ -37,65 +39,61 @@ toolkit::Color readColour(const In& in) {
     return value;
 }
 
-constexpr const char* kAlignments[] = {"left", "right", "center"};
+// The alignments by name, in the order of their values.
+const std::string kAlignments[] = {"left", "right", "center"};
 
-// Each property a control's state has: its name in the file, how it is written and how it is read.
+// Each property a control's state has, by its name in the file and its kind.
 struct Property {
     const char* name;
-    Json (*write)(const ControlState&);
-    void (*read)(const In&, ControlState&);
+    int ControlState::*whole = nullptr;  // a whole number from least to greatest
+    std::int64_t least = 0, greatest = 0;
+    bool ControlState::*flag = nullptr;
+    std::string ControlState::*text = nullptr;
+    toolkit::Color ControlState::*colour = nullptr;  // else the alignment
+
+    Json write(const ControlState& s) const {
+        if (whole) return s.*whole;
+        if (flag) return s.*flag;
+        if (text) return s.*text;
+        if (colour) return colourJson(s.*colour);
+        return kAlignments[static_cast<int>(s.alignment)];
+    }
+    void read(const In& in, ControlState& s) const {
+        if (whole) {
+            s.*whole = static_cast<int>(in.whole(least, greatest));
+        } else if (flag) {
+            s.*flag = in.flag();
+        } else if (text) {
+            s.*text = in.text();
+        } else if (colour) {
+            s.*colour = readColour(in);
+        } else {
+            const auto* a = std::find(std::begin(kAlignments), std::end(kAlignments), in.text());
+            if (a == std::end(kAlignments)) in.fail("must be \"left\", \"right\" or \"center\"");
+            s.alignment = static_cast<toolkit::Alignment>(a - std::begin(kAlignments));
+        }
+    }
 };
 
-#define ZEPHRA_WHOLE_PROPERTY(field, least, greatest)                                    \
-    Property {                                                                           \
-#field, [](const ControlState& s) { return Json(s.field); },                           \
-            [](const In& in, ControlState& s) { s.field = static_cast<int>(in.whole(least, greatest)); } \
-    }
-#define ZEPHRA_FLAG_PROPERTY(field)                                                                        \
-    Property {                                                                                             \
-#field,                                                                                            \
-            [](const ControlState& s) { return Json(s.field); },                                           \
-                                                              [](const In& in,                             \
-                                                                 ControlState& s) { s.field = in.flag(); } \
-    }
-#define ZEPHRA_TEXT_PROPERTY(field, key)                               \
-    Property {                                                         \
-        key, [](const ControlState& s) { return Json(s.field); },      \
-            [](const In& in, ControlState& s) { s.field = in.text(); } \
-    }
-#define ZEPHRA_COLOUR_PROPERTY(field)                                                                        \
-    Property {                                                                                               \
-#field, [](const ControlState&                                                                       \
-                       s) { return colourJson(s.field); }, [](const In& in,                                  \
-                                                              ControlState& s) { s.field = readColour(in); } \
-    }
-
 const Property kProperties[] = {
-    ZEPHRA_WHOLE_PROPERTY(left, -kLargestTwips, kLargestTwips),
-    ZEPHRA_WHOLE_PROPERTY(top, -kLargestTwips, kLargestTwips),
-    ZEPHRA_WHOLE_PROPERTY(width, 0, kLargestTwips),
-    ZEPHRA_WHOLE_PROPERTY(height, 0, kLargestTwips),
-    ZEPHRA_FLAG_PROPERTY(visible),
-    ZEPHRA_FLAG_PROPERTY(enabled),
-    ZEPHRA_COLOUR_PROPERTY(fore),
-    ZEPHRA_COLOUR_PROPERTY(back),
-    ZEPHRA_TEXT_PROPERTY(toolTip, "tooltip"),
-    ZEPHRA_TEXT_PROPERTY(caption, "caption"),
-    ZEPHRA_WHOLE_PROPERTY(value, -32768, 32767),
-    ZEPHRA_TEXT_PROPERTY(text, "text"),
-    ZEPHRA_FLAG_PROPERTY(locked),
-    Property{"alignment",
-             [](const ControlState& s) { return Json(kAlignments[static_cast<int>(s.alignment)]); },
-             [](const In& in, ControlState& s) {
-                 for (int k = 0; k < 3; ++k)
-                     if (in.text() == kAlignments[k])
-                         return void(s.alignment = static_cast<toolkit::Alignment>(k));
-                 in.fail("must be \"left\", \"right\" or \"center\"");
-             }},
-    ZEPHRA_WHOLE_PROPERTY(min, -32768, 32767),
-    ZEPHRA_WHOLE_PROPERTY(max, -32768, 32767),
-    ZEPHRA_COLOUR_PROPERTY(border),
-    ZEPHRA_COLOUR_PROPERTY(fill),
+    {.name = "left", .whole = &ControlState::left, .least = -kLargestTwips, .greatest = kLargestTwips},
+    {.name = "top", .whole = &ControlState::top, .least = -kLargestTwips, .greatest = kLargestTwips},
+    {.name = "width", .whole = &ControlState::width, .least = 0, .greatest = kLargestTwips},
+    {.name = "height", .whole = &ControlState::height, .least = 0, .greatest = kLargestTwips},
+    {.name = "visible", .flag = &ControlState::visible},
+    {.name = "enabled", .flag = &ControlState::enabled},
+    {.name = "fore", .colour = &ControlState::fore},
+    {.name = "back", .colour = &ControlState::back},
+    {.name = "tooltip", .text = &ControlState::toolTip},
+    {.name = "caption", .text = &ControlState::caption},
+    {.name = "value", .whole = &ControlState::value, .least = -32768, .greatest = 32767},
+    {.name = "text", .text = &ControlState::text},
+    {.name = "locked", .flag = &ControlState::locked},
+    {.name = "alignment"},
+    {.name = "min", .whole = &ControlState::min, .least = -32768, .greatest = 32767},
+    {.name = "max", .whole = &ControlState::max, .least = -32768, .greatest = 32767},
+    {.name = "border", .colour = &ControlState::border},
+    {.name = "fill", .colour = &ControlState::fill},
 };
 
 // The window as it opens, which the saved controls are told apart from.

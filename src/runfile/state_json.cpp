@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 #include <limits>
+#include <map>
+#include <type_traits>
 
 #include "display/scale_tables.h"
 #include "runfile/packed_bytes.h"
@@ -26,13 +29,52 @@ std::string typeName(std::size_t elementSize) {
                               : "uint" + std::to_string(8 * elementSize);
 }
 
+template <typename T>
+struct IsHistory : std::false_type {};
+template <typename T>
+struct IsHistory<History<T>> : std::true_type {};
+
+// The history buffers are most of a saved run: each is packed, or unpacked, on a thread of its own.
+using Packing = std::map<std::string_view, std::future<Json>>;
+using Unpacking = std::map<std::string_view, std::future<void>>;
+
+// Body by body, so that each body's slots follow one another in time.
+template <typename T>
+Json historyJson(const History<T>& h, const std::string& field) {
+    std::vector<T> bodies(History<T>::kSize);
+    for (int b = 0; b < kPairSlots; ++b)
+        for (int slot = 0; slot < kHistorySlots; ++slot) {
+            const T v = h(slot, b);
+            if (!std::isfinite(v)) throw FieldFault{"state." + field, "holds a number that is not finite"};
+            bodies[static_cast<std::size_t>(b) * kHistorySlots + slot] = v;
+        }
+    return packedJson(bodies.data(), bodies.size(), sizeof(T));
+}
+
+template <typename T>
+void readHistory(const In& in, History<T>& h) {
+    std::vector<T> bodies(History<T>::kSize);
+    readPacked(in, bodies.data(), bodies.size(), sizeof(T));
+    for (int b = 0; b < kPairSlots; ++b)
+        for (int slot = 0; slot < kHistorySlots; ++slot) {
+            const T v = bodies[static_cast<std::size_t>(b) * kHistorySlots + slot];
+            if (!std::isfinite(v))
+                in.fail("holds a number that is not finite (body " + std::to_string(b) + ", slot " +
+                        std::to_string(slot) + ")");
+            h(slot, b) = v;
+        }
+}
+
 class Writer {
   public:
-    explicit Writer(Json& out) : out_(out) {}
+    Writer(Json& out, Packing& packing) : out_(out), packing_(packing) {}
     template <typename T>
     void operator()(const char* name, const T& value) {
         field_ = name;
-        out_[name] = json(value);
+        if constexpr (IsHistory<T>::value)
+            out_[name] = packing_.at(name).get();
+        else
+            out_[name] = json(value);
     }
 
   private:
@@ -60,30 +102,22 @@ class Writer {
         for (const T& v : a) out.push_back(json(v));
         return out;
     }
-    // Body by body, so that each body's slots follow one another in time.
-    template <typename T>
-    Json json(const History<T>& h) {
-        std::vector<T> bodies(History<T>::kSize);
-        for (int b = 0; b < kPairSlots; ++b)
-            for (int slot = 0; slot < kHistorySlots; ++slot) {
-                const T v = h(slot, b);
-                if (!std::isfinite(v))
-                    throw FieldFault{"state." + field_, "holds a number that is not finite"};
-                bodies[static_cast<std::size_t>(b) * kHistorySlots + slot] = v;
-            }
-        return packedJson(bodies.data(), bodies.size(), sizeof(T));
-    }
     Json& out_;
+    Packing& packing_;
     std::string field_;
 };
 
 class Reader {
   public:
-    Reader(const In& in, std::vector<std::string_view>& names) : in_(in), names_(names) {}
+    Reader(const In& in, std::vector<std::string_view>& names, Unpacking& unpacking)
+        : in_(in), names_(names), unpacking_(unpacking) {}
     template <typename T>
     void operator()(const char* name, T& value) {
         names_.push_back(name);
-        read(in_.at(name), value);
+        if constexpr (IsHistory<T>::value)
+            unpacking_.at(name).get();
+        else
+            read(in_.at(name), value);
     }
 
   private:
@@ -118,21 +152,9 @@ class Reader {
         in.expectLength(N);
         for (std::size_t k = 0; k < N; ++k) read(in.at(k), a[k]);
     }
-    template <typename T>
-    static void read(const In& in, History<T>& h) {
-        std::vector<T> bodies(History<T>::kSize);
-        readPacked(in, bodies.data(), bodies.size(), sizeof(T));
-        for (int b = 0; b < kPairSlots; ++b)
-            for (int slot = 0; slot < kHistorySlots; ++slot) {
-                const T v = bodies[static_cast<std::size_t>(b) * kHistorySlots + slot];
-                if (!std::isfinite(v))
-                    in.fail("holds a number that is not finite (body " + std::to_string(b) + ", slot " +
-                            std::to_string(slot) + ")");
-                h(slot, b) = v;
-            }
-    }
     const In& in_;
     std::vector<std::string_view>& names_;
+    Unpacking& unpacking_;
 };
 
 }  // namespace
@@ -154,14 +176,27 @@ void readPacked(const In& in, void* out, std::size_t count, std::size_t elementS
 }
 
 Json stateJson(const SimState& st) {
+    Packing packing;
+    forEachStateField(st, [&packing](const char* name, const auto& value) {
+        if constexpr (IsHistory<std::decay_t<decltype(value)>>::value)
+            packing[name] =
+                std::async(std::launch::async, [&value, name] { return historyJson(value, name); });
+    });
     Json out = Json::object();
-    forEachStateField(st, Writer(out));
+    forEachStateField(st, Writer(out, packing));
     return out;
 }
 
 void readState(const In& in, SimState& st) {
+    if (!in.json().is_object()) in.fail("must be an object");
+    Unpacking unpacking;
+    forEachStateField(st, [&](const char* name, auto& value) {
+        if constexpr (IsHistory<std::decay_t<decltype(value)>>::value)
+            unpacking[name] =
+                std::async(std::launch::async, [&in, &value, name] { readHistory(in.at(name), value); });
+    });
     std::vector<std::string_view> names;
-    forEachStateField(st, Reader(in, names));
+    forEachStateField(st, Reader(in, names, unpacking));
     // The numbers the tick takes as places in its arrays.
     const auto within = [&in](const char* name, double v, double greatest) {
         if (!(v >= 0 && v <= greatest && v == std::floor(v)))

@@ -190,7 +190,7 @@ std::string_view countCaption(int n) {
 void topLeftCorner(const Rows& window) {
     window.add(ZEPHRA_MEMBER(Command1), {45, 45, 375, 375}, "X").back(kOrange);
     window.add(ZEPHRA_MEMBER(Command2), {480, 120, 480, 270}, "Go").hidden().back(kYellow);
-    window.add(ZEPHRA_MEMBER(Command5), {960, 45, 840, 375}, "Pause").hidden().back(kPauseFace).tip("Pause the run, or let it go on. Ctrl+S saves the run in a .zephra file (pausing it first); Ctrl+O opens a scenario file, which starts like a preset button, or a saved run, which resumes paused where it was saved.");
+    window.add(ZEPHRA_MEMBER(Command5), {960, 45, 840, 375}, "Pause").hidden().back(kPauseFace);
     window.add(ZEPHRA_MEMBER(Command4), {1980, 480, 690, 360}, "Clear").hidden().tip("Clear Screen");
     window.add(ZEPHRA_MEMBER(Label1), {45, 405, 1980, 255}, "Zephra version " ZEPHRA_VERSION);
     window.add(ZEPHRA_MEMBER(CDrepair), {45, 660, 375, 375}, "o").tip("Repair orbit line. (The circumference of the body inadvertantly damages the pixels of the orbit. This is purely cosmetic)");

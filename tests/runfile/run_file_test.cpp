@@ -130,6 +130,10 @@ const BadFile kBadFiles[] = {
     {"deep_nesting", [] { return std::string(100 << 20, '['); }, "nested more than 32 deep"},
 };
 
+void PrintTo(const BadFile& file, std::ostream* out) {
+    *out << file.name;
+}
+
 class RunFileRefusal : public ::testing::TestWithParam<BadFile> {};
 
 TEST_P(RunFileRefusal, SaysFileAndFieldAndLeavesTheRunAsItWas) {
