@@ -3,7 +3,6 @@
 // radii, clearing, and the body-size boxes.
 
 #include <algorithm>
-#include <cmath>
 
 #include "display/orbit_repair.h"
 #include "toolkit/number_text.h"
@@ -48,9 +47,7 @@ void FormOrbit::Horizon() {
             // Formatting the radius on every tick would cost a black-hole run a third of its tick: the box is
             // written again only when the radius or the box's text has changed since.
             HorizonShown& shown = horizonShown_[i];
-            if (r == shown.radius && std::signbit(r) == std::signbit(shown.radius) &&
-                TXrad[i].text() == shown.text)
-                continue;
+            if (r == shown.radius && TXrad[i].text() == shown.text) continue;
             TXrad[i].setText(toolkit::formatNumber(r, "0.00"));
             shown = {r, TXrad[i].text()};
         }
