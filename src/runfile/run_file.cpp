@@ -82,7 +82,7 @@ std::variant<Opened, std::string> readRunText(std::string_view contents) {
             root.expectKeys({"format", "version", "scenario", "continuation"});
         else
             root.expectKeys({"format", "version", "scenario"});
-        Opened opened{.scenario = readScenario(root.at("scenario"))};
+        Opened opened{.scenario = readScenario(root.at("scenario")), .run = nullptr};
         if (root.has("continuation")) opened.run = readContinuation(root.at("continuation"));
         return opened;
     } catch (const FieldFault& fault) {

@@ -35,7 +35,9 @@ void FormOrbit::ResumeRun(std::shared_ptr<const scenarios::StoredScenario> scena
     if (Ti.interval() >= 1) acceptedRate_ = Ti.interval();
     surface_.restore(run.drawing);
     driftWriter_.resume(st.DriftFile, run.drift);
-    tick_ = engine::Tick{};  // it keeps nothing between ticks but what it can compute again
+    // Neither keeps anything between ticks but what it can compute again.
+    tick_ = engine::Tick{};
+    horizonShown_ = {};
     openedScenario_ = std::move(scenario);
     // A run saved while it went on opens paused, as the Pause button leaves it.
     if (Ti.enabled()) Command5_Click();

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <variant>
 
@@ -19,13 +18,6 @@ namespace zephra {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readAll(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // A folder of its own for each test, removed afterwards.
 struct Folder {
