@@ -130,7 +130,8 @@ std::vector<SavedRun::Control> readControls(const In& in) {
         if (in.has(keyOf(*c))) {
             const In changed = in.at(keyOf(*c));
             if (!changed.json().is_object()) changed.fail("must be an object of the control's properties");
-            for (const auto& [name, _] : changed.json().items()) {
+            for (const auto& item : changed.json().items()) {
+                const std::string& name = item.key();
                 const Property* p = std::find_if(std::begin(kProperties), std::end(kProperties),
                                                  [&](const Property& q) { return name == q.name; });
                 if (p == std::end(kProperties))

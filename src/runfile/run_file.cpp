@@ -30,8 +30,30 @@ std::string text(const Json& document) {
     return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
+// A refusal is one line whatever the file holds: control characters of a key, a quoted text or a file
+// name are written as \n, \t or \xHH.
+std::string oneLine(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x20 && u != 0x7f) {
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else {
+            static constexpr char kHex[] = "0123456789abcdef";
+            out += "\\x";
+            out += kHex[u >> 4];
+            out += kHex[u & 15];
+        }
+    }
+    return out;
+}
+
 std::string named(const std::filesystem::path& file, const std::string& what) {
-    return file.string() + ": " + what;
+    return oneLine(file.string() + ": " + what);
 }
 
 std::optional<std::string> writeFile(const std::filesystem::path& file, const std::string& contents) {
@@ -64,7 +86,7 @@ std::variant<std::string, std::string> runText(const FormOrbit& form) {
 
 std::variant<Opened, std::string> readRunText(std::string_view contents) {
     std::variant<Json, std::string> parsed = parseJson(contents);
-    if (auto* problem = std::get_if<std::string>(&parsed)) return *problem;
+    if (auto* problem = std::get_if<std::string>(&parsed)) return oneLine(*problem);
     const In root(std::get<Json>(parsed), "");
     try {
         if (!root.json().is_object()) root.fail("a run file is a JSON object, not this");
@@ -86,7 +108,7 @@ std::variant<Opened, std::string> readRunText(std::string_view contents) {
         if (root.has("continuation")) opened.run = readContinuation(root.at("continuation"));
         return opened;
     } catch (const FieldFault& fault) {
-        return (fault.field.empty() ? "" : fault.field + ": ") + fault.what;
+        return oneLine((fault.field.empty() ? "" : fault.field + ": ") + fault.what);
     }
 }
 

@@ -58,7 +58,8 @@ void addBoxes(Json& boxes, const std::vector<scenarios::Setting>& settings) {
 std::vector<scenarios::Setting> readBoxes(const In& in) {
     if (!in.json().is_object()) in.fail("must be an object of box names and values");
     std::vector<scenarios::Setting> settings;
-    for (const auto& [key, _] : in.json().items()) {
+    for (const auto& item : in.json().items()) {
+        const std::string& key = item.key();
         const In value = in.at(key);
         const auto* named = std::find_if(kBoxNames.begin(), kBoxNames.end(),
                                          [&](const auto& row) { return key == row.second; });

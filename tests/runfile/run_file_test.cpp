@@ -119,6 +119,9 @@ const BadFile kBadFiles[] = {
      "continuation.state.BufX.count: must be 3000003"},
     {"unknown_control", [] { return withRun("\"controls\": {", "\"controls\": {\"Cosmos(9)\": {}, "); },
      "continuation.controls: has a field \"Cosmos(9)\" that names no control"},
+    {"line_break_in_a_key",
+     [] { return withScenario("\"radius\": 600.0,", "\"radius\": 600.0, \"a\\nb\": 1,"); },
+     "scenario.bodies[0]: has a field \"a\\nb\""},
     {"deep_nesting", [] { return std::string(100 << 20, '['); }, "nested more than 32 deep"},
 };
 
