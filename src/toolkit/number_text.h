@@ -103,6 +103,12 @@ NumberShown asFixedText() {
 // fixed text itself.
 std::string shownText(const NumberShown& number);
 
+// A number in full for files that programs read back: the shortest text that reads back as x (the nearest
+// to x of those), in fixed notation unless exponent notation ("1e+22", "5e-324") is shorter; "inf", "nan".
+std::string roundTripText(double x);
+// The whole text as one number of that form (sign, "inf" and "nan" included); empty when it is none.
+std::optional<double> readRoundTripText(std::string_view text);
+
 // The greatest whole number not above x (the window's Int).
 inline double intPart(double x) {
     return std::floor(x);
