@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Zephra needs to build, test and run, when any of them is missing.
 # Extra package names given as arguments are installed too (clang for the fuzzers, dpkg-dev for the package,
-# emscripten and chromium for the page).
+# emscripten, chromium and glibc-source for the page).
 # Qt Charts needs the Qt OpenGL development files to be found by CMake (libqt6opengl6-dev); python3, GNU Parallel,
 # Slurm and munge run and test zephra-sweep.
 set -euo pipefail
