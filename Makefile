@@ -75,14 +75,17 @@ web:
 	cmake --build build/emscripten -j $(JOBS) --target zephra-web
 
 # The page in headless Chromium against the native window model, with puppeteer-core (told never to fetch a
-# browser of its own) installed below build/. Also the number text's tests built with emscripten, under node.
+# browser of its own) installed below build/. Also the number text's and the multiply-add's tests built with
+# emscripten, under node.
 # The page's screenshot goes below build/; WEB_SCREENSHOT=docs/screenshots/web-scenario-10.png refreshes the
 # README's.
 WEB_SCREENSHOT ?= build/web-test/web-scenario-10.png
 test-web: web build/release/build.ninja
 	cmake --build build/release -j $(JOBS) --target zephra_web_replay
-	cmake --build build/emscripten -j $(JOBS) --target zephra_web_number_text_tests zephra_web_replay
+	cmake --build build/emscripten -j $(JOBS) --target zephra_web_number_text_tests zephra_web_exact_fma_tests \
+	  zephra_web_replay
 	node --no-experimental-fetch build/emscripten/src/web/zephra_web_number_text_tests.js
+	node --no-experimental-fetch build/emscripten/src/web/zephra_web_exact_fma_tests.js
 	@mkdir -p build/web-test && cp tests/web/package.json build/web-test/
 	cd build/web-test && PUPPETEER_SKIP_DOWNLOAD=1 npm install --no-audit --no-fund --silent
 	ZEPHRA_WEB_SITE=build/web ZEPHRA_WEB_REPLAY=build/release/tests/zephra_web_replay \

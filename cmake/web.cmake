@@ -3,7 +3,7 @@
 # the first target so that the model and the toolkit build unchanged.
 
 # This emscripten's C++ library predates std::bit_cast, which the compiler itself provides.
-add_compile_options(-include ${CMAKE_CURRENT_SOURCE_DIR}/src/web/std_bit_cast.h)
+add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-include$<SEMICOLON>${CMAKE_CURRENT_SOURCE_DIR}/src/web/std_bit_cast.h>)
 # clang reads the tick's deliberate branch-free ands of comparisons as a slip.
 add_compile_options(-Wno-bitwise-instead-of-logical)
 # fast_float is a header-only library installed for the machine's own compiler; the browser build takes that
