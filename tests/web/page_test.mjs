@@ -150,6 +150,13 @@ for (let k = 0; k < 50 && !fs.existsSync(path.join(scratch, "data-drift.txt")); 
 const downloaded = fs.existsSync(path.join(scratch, "data-drift.txt")) ? fs.readFileSync(path.join(scratch, "data-drift.txt"), "utf8") : "";
 check(downloaded.length > 0 && downloaded === modelDrift, "data-drift.txt downloads with the bytes the native model wrote");
 
+// "X" leaves the simulator for the farewell window, whose "x" ends the program.
+await page.click(control("Command1"));
+check(await page.$eval("#main", (e) => e.hidden) && await page.$eval("#farewell", (e) => !e.hidden),
+  "X shows the farewell window in place of the main one");
+await page.click(`#farewell ${control("Command2", 1)}`);
+check(await page.$eval("#ended", (e) => !e.hidden), "the farewell window's x ends the program");
+
 await browser.close();
 server.close();
 fs.rmSync(scratch, { recursive: true, force: true });
