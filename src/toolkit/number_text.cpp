@@ -357,28 +357,6 @@ std::string formatNumber(double x, std::string_view pattern) {
     return out;
 }
 
-std::string shownText(const NumberShown& number) {
-    const NumberFormat& format = *number.format;
-    const double value = format.whole ? intPart(number.value) : number.value;
-    std::string text;
-    switch (format.style) {
-        case NumberFormat::Style::Plain:
-            text = numberText(value);
-            break;
-        case NumberFormat::Style::Signed:
-            text = signedNumberText(value);
-            break;
-        case NumberFormat::Style::Pattern:
-            return formatNumber(value, format.literal);
-        case NumberFormat::Style::Composed:
-            return format.compose(value);
-        case NumberFormat::Style::Fixed:
-            break;
-    }
-    text += format.literal;
-    return text;
-}
-
 std::string roundTripText(double x) {
     if (std::isnan(x)) return std::signbit(x) ? "-nan" : "nan";
     std::string out = std::signbit(x) ? "-" : "";
@@ -415,13 +393,11 @@ std::optional<double> readRoundTripText(std::string_view text) {
 }
 
 std::optional<std::int16_t> toInt16(double x) {
-    if (std::isnan(x)) return std::nullopt;
-    double r = std::floor(x);
-    const double rest = x - r;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(r, 2.0) != 0)) r += 1;
-    if (r < std::numeric_limits<std::int16_t>::min() || r > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    return static_cast<std::int16_t>(r);
+    // The numbers that round into range, halves to the even neighbour (-32768.5 to -32768, 32767.5 to
+    // 32768); NaN is none of them.
+    if (!(x >= -32768.5 && x < 32767.5)) return std::nullopt;
+    // Rounding to nearest with halves to even is the processor's default mode, which this program keeps.
+    return static_cast<std::int16_t>(std::lrint(x));
 }
 
 std::int16_t clampToInt16(double x) {

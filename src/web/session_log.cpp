@@ -3,10 +3,11 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+
+#include "toolkit/bits.h"
 
 namespace zephra::web {
 
@@ -97,8 +98,7 @@ void putJsonString(std::string& out, std::string_view text) {
 // The bits of x, in hexadecimal: equal texts, equal doubles.
 void putExact(std::string& out, double x) {
     char text[24];
-    std::snprintf(text, sizeof text, "\"%016llx\"",
-                  static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(x)));
+    std::snprintf(text, sizeof text, "\"%016llx\"", static_cast<unsigned long long>(toolkit::bitsOf(x)));
     out += text;
 }
 
