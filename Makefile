@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 # Where `make install` puts the program (DESTDIR=... stages it below another folder, as packagers do).
 PREFIX ?= /usr/local
 
-.PHONY: deps run test test-debug bench torture fuzz mutate format clean install deb
+.PHONY: deps run test test-debug bench torture fuzz mutate format clean install deb web test-web
 
 deps:
 	@tools/install-deps.sh
@@ -70,6 +70,33 @@ fuzz:
 # tests built and run; prints the score and the mutations no test caught. Long: not part of test or CI.
 mutate: deps
 	python3 tools/mutate.py --jobs $(JOBS)
+
+# The page: build/web (index.html, page.js, zephra.js, zephra.wasm), served by any static web server. glibc's
+# sources give the page the desktop's sine, cosine, arc tangent, hypotenuse and power (src/web/libm).
+WEB_PACKAGES = emscripten chromium glibc-source
+web:
+	@tools/install-deps.sh $(WEB_PACKAGES)
+	cmake --preset web
+	cmake --build build/emscripten -j $(JOBS) --target zephra-web
+
+# The page in headless Chromium against the native window model, with puppeteer-core (told never to fetch a
+# browser of its own) installed below build/. Also the number text's and the multiply-add's tests built with
+# emscripten, under node.
+# The page's screenshot goes below build/; WEB_SCREENSHOT=docs/screenshots/web-scenario-10.png refreshes the
+# README's.
+WEB_SCREENSHOT ?= build/web-test/web-scenario-10.png
+test-web: web build/release/build.ninja
+	cmake --build build/release -j $(JOBS) --target zephra_web_replay
+	cmake --build build/emscripten -j $(JOBS) --target zephra_web_number_text_tests zephra_web_exact_fma_tests \
+	  zephra_web_replay
+	node --no-experimental-fetch build/emscripten/src/web/zephra_web_number_text_tests.js
+	node --no-experimental-fetch build/emscripten/src/web/zephra_web_exact_fma_tests.js
+	@mkdir -p build/web-test && cp tests/web/package.json build/web-test/
+	cd build/web-test && PUPPETEER_SKIP_DOWNLOAD=1 npm install --no-audit --no-fund --silent
+	ZEPHRA_WEB_SITE=build/web ZEPHRA_WEB_REPLAY=build/release/tests/zephra_web_replay \
+	  ZEPHRA_WEB_REPLAY_NODE=build/emscripten/src/web/zephra_web_replay.js \
+	  ZEPHRA_NODE_MODULES=build/web-test/node_modules ZEPHRA_SCREENSHOT=$(WEB_SCREENSHOT) \
+	  node tests/web/page_test.mjs
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
