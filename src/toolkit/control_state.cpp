@@ -13,7 +13,8 @@ ControlState stateOf(const Control& c) {
                    .fore = c.foreColor(),
                    .back = c.backColor(),
                    .toolTip = c.toolTip(),
-                   .caption = c.caption()};
+                   .caption = c.caption(),
+                   .text = {}};
     switch (c.kind()) {
         case ControlKind::CheckBox:
             s.value = static_cast<const CheckBox&>(c).value();

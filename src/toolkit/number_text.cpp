@@ -366,7 +366,7 @@ std::string roundTripText(double x) {
     const std::string_view digits(d.digits, static_cast<std::size_t>(d.count));
     std::string scientific(digits.substr(0, 1));
     if (d.count > 1) (scientific += '.') += digits.substr(1);
-    char exponent[8];
+    char exponent[16];
     std::snprintf(exponent, sizeof exponent, "e%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
     scientific += exponent;
     std::string fixed;
