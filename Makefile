@@ -61,10 +61,11 @@ fuzz:
 	build/fuzz/fuzz/number_text_fuzz -max_total_time=$${SECONDS_PER_FUZZER:-60}
 	build/fuzz/fuzz/event_fuzz -max_total_time=$${SECONDS_PER_FUZZER:-60}
 
-# Fault injection: each line of tools/mutations.txt applied alone to a scratch copy (build/mutate), the unit
-# tests built and run; prints the score and the mutations no test caught. Long: not part of test or CI.
+# Fault injection: each line of tools/mutations.txt applied alone to a scratch copy (build/mutate), the whole
+# program built, then the tests CI runs (Qt offscreen; not Slurm, not install); prints the score, the timeouts and
+# the mutations no test caught. Long: not part of test or CI. ARGS passes options, e.g. ARGS="--only src/ui".
 mutate: deps
-	python3 tools/mutate.py --jobs $(JOBS)
+	python3 tools/mutate.py --jobs $(JOBS) $(ARGS)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
