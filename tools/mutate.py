@@ -66,8 +66,10 @@ def check_stale(mutations, tree):
     return errors
 
 
-def select(mutations, only, lines, sample, seed):
+def select(mutations, only, lines, sample, seed, no_headers):
     chosen = [m for m in mutations if not only or any(m[1].startswith(prefix) for prefix in only)]
+    if no_headers:
+        chosen = [m for m in chosen if not m[1].endswith(".h")]
     if lines:
         first, _, last = lines.partition("-")
         chosen = [m for m in chosen if int(first) <= m[0] <= int(last or first)]
@@ -102,7 +104,7 @@ def copy_if_changed(src, dst):
     if dst.exists() and filecmp.cmp(src, dst, shallow=False):
         return
     dst.parent.mkdir(parents=True, exist_ok=True)
-    shutil.copy2(src, dst)
+    shutil.copyfile(src, dst)  # a fresh time stamp: the build must see every copied file as changed
 
 
 def run(cmd, timeout=None, env=None, cwd=None):
@@ -255,6 +257,8 @@ def main():
     parser.add_argument("--lines", help="only the mutations on these lines of the list: N or N-M")
     parser.add_argument("--sample", type=int, default=0, help="a random sample of this many of the chosen mutations")
     parser.add_argument("--seed", type=int, default=1, help="the sample's seed")
+    parser.add_argument("--no-headers", action="store_true",
+                        help="leave out the faults in headers, whose mutants rebuild much of the program")
     parser.add_argument("--check", action="store_true", help="only apply and build each mutant; run no test")
     parser.add_argument("--every-test", action="store_true",
                         help="run every test on each mutant and name all that fail (slower)")
@@ -271,7 +275,7 @@ def main():
         for e in errors:
             print("error:", e)
         return 1
-    chosen = select(mutations, args.only, args.lines, args.sample, args.seed)
+    chosen = select(mutations, args.only, args.lines, args.sample, args.seed, args.no_headers)
     print(f"{len(chosen)} of the list's {len(mutations)} mutations", flush=True)
 
     scratch = (args.work / "tree").resolve()
