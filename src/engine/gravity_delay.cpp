@@ -10,8 +10,6 @@
 // Gravity at a finite speed: the pulled body feels the other where it was when the arriving gravity left it.
 namespace zephra::engine {
 
-using toolkit::intPart;
-
 double TickRun::delayedPull(int i, int j, double r, double dx, double dy) {
     st.DelayIters = (st.Dist / work.GravSpeed) / (st.StepUnits / 100000);
     panels.delay = DelayShown::Seconds;
@@ -19,7 +17,7 @@ double TickRun::delayedPull(int i, int j, double r, double dx, double dy) {
     // The slot the arriving gravity left, never before the first. A negative speed of gravity reaches ahead
     // into slots an earlier lap of the history wrote (or none did); only the end of the array bounds it. A
     // delay that is not a number reads slot 0.
-    const double wanted = st.BufPos - intPart(st.DelayIters);
+    const double wanted = st.BufPos - std::floor(st.DelayIters);
     const double delaySlot = wanted > 0 ? std::min(wanted, static_cast<double>(kHistorySlots - 1)) : 0.0;
     panels.delayIterationsWritten = true;
     panels.delayIterations = st.DelayIters;
@@ -53,8 +51,8 @@ double TickRun::delayedPull(int i, int j, double r, double dx, double dy) {
         st.OriginX[j] = st.PosX[j] - st.VelX[j] * st.DelayIters;
         st.OriginY[j] = st.PosY[j] - st.VelY[j] * st.DelayIters;
     }
-    st.OriginScrX[j] = intPart(screenX(st, st.OriginX[j]));
-    st.OriginScrY[j] = intPart(screenY(st, st.OriginY[j]));
+    st.OriginScrX[j] = std::floor(screenX(st, st.OriginX[j]));
+    st.OriginScrY[j] = std::floor(screenY(st, st.OriginY[j]));
     const double originDx = st.OriginX[j] - st.PosX[i];
     const double originDy = st.OriginY[j] - st.PosY[i];
     const double originR = std::sqrt(originDx * originDx + originDy * originDy);

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/relativity.h"
+
 #include <cmath>
 
 #include "engine/einstein.h"
@@ -15,16 +17,23 @@ using toolkit::numberText;
 namespace {
 constexpr std::string_view kVerifyFormat = "0.000000000000000000";
 constexpr char kLineBreak = '\r';
+}  // namespace
 
-std::string closeToZeroText(double d) {
-    return "Special Relativity close to zero. Newton vs Einstein velocity difference =" + numberText(d);
-}
-
-std::string differenceText(double d) {
+std::string srDifferenceMessage(const SimState& st) {
+    if (!st.SrDiffReadout) return "";
+    const double d = st.SrDiff;
+    switch (*st.SrDiffReadout) {
+        case SrReadout::Slowing:
+            return "Special Relativity effectively zero. ";
+        case SrReadout::CloseToZero:
+            return "Special Relativity close to zero. Newton vs Einstein velocity difference =" +
+                   numberText(d);
+        case SrReadout::Difference:
+            break;
+    }
     return formatNumber(d, kVerifyFormat) +
            " difference between Newton and Einstein Velocity; or exactly:" + numberText(d);
 }
-}  // namespace
 
 void TickRun::lightSpeedLimit(int k) {
     const bool verify = k == 2 && settings.verifyEinstein;
@@ -47,15 +56,14 @@ void TickRun::lightSpeedLimit(int k) {
     if (k == 2) {
         const double d = newV - st.EinsteinV;
         if (deltaV < 0) {
-            st.SrDiffText.set(toolkit::asFixedText<"Special Relativity effectively zero. ">());
             panels.srReadout = SrReadout::Slowing;
         } else if (differenceShowsAsZero(d)) {
-            st.SrDiffText.set(toolkit::asComposed<closeToZeroText>(d));
             panels.srReadout = SrReadout::CloseToZero;
         } else {
-            st.SrDiffText.set(toolkit::asComposed<differenceText>(d));
             panels.srReadout = SrReadout::Difference;
         }
+        st.SrDiffReadout = panels.srReadout;
+        st.SrDiff = d;
         panels.srReadoutWritten = true;
     }
     panels.srButtonWritten = true;

@@ -10,10 +10,9 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <optional>
 #include <string>
 #include <type_traits>
-
-#include "toolkit/deferred_text.h"
 
 namespace zephra {
 
@@ -72,6 +71,9 @@ constexpr PairSlots<SurfPixelGrid> noSurfPixels() {
         for (auto& point : grid) point.fill(kOffDrawing);
     return grids;
 }
+
+// What the Special Relativity readout says of body 2's Newton-Einstein difference.
+enum class SrReadout { Slowing, CloseToZero, Difference };
 
 struct SimState {
     // Physical state per body 0..9. Body 0 is fixed: it attracts, never moves, and collects shed mass.
@@ -159,8 +161,11 @@ struct SimState {
     float ImpactFlag = 0;    // 6 once the main pair touches in this tick's gravity loop
     double EinsteinV = 0;    // speed / c after the Einstein addition
     std::array<std::string, 5> VerifyText;
-    toolkit::DeferredText SrDiffText;  // composed when read
-    float BodyDraw = 0;                // 8 draw the surface pattern, 7 orbit line only
+    // Body 2's last Newton-minus-Einstein speed difference (speed / c) and how the readout says it; none
+    // before the first comparison. The Special Relativity button's message is written from them.
+    std::optional<SrReadout> SrDiffReadout;
+    double SrDiff = 0;
+    float BodyDraw = 0;  // 8 draw the surface pattern, 7 orbit line only
 
     // Virtual clock.
     double ElapsedSec = 0;   // whole seconds (fractions when a step is 1 s or longer)

@@ -76,7 +76,7 @@ void TickRun::turnPattern(int i) {
 
 void markBody2Start(SimState& st, toolkit::Surface& surface, toolkit::Color colour) {
     placeOnScreen(st, 2);
-    surface.setPoint(toolkit::intPart(st.ScrX[2]), toolkit::intPart(st.ScrY[2]), colour);
+    surface.setPoint(std::floor(st.ScrX[2]), std::floor(st.ScrY[2]), colour);
 }
 
 }  // namespace zephra::engine

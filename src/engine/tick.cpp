@@ -17,7 +17,7 @@ constexpr double kPanelScreenLimit = 32767;
 constexpr int kMaxScreenSlot = kPairSlots - 1;  // screen, spin and error arrays hold bodies 0..2 only
 
 bool isOdd(double laps) {
-    return toolkit::intPart(laps / 2) != laps / 2;
+    return std::floor(laps / 2) != laps / 2;
 }
 }  // namespace
 
@@ -182,8 +182,8 @@ void TickRun::pullOnPair(int i, int j) {
 void TickRun::plotBody(int i) {
     placeOnScreen(st, i);
     if (!(std::abs(st.ScrX[i]) < kPanelScreenLimit && std::abs(st.ScrY[i]) < kPanelScreenLimit)) return;
-    const double x = toolkit::intPart(st.ScrX[i]);
-    const double y = toolkit::intPart(st.ScrY[i]);
+    const double x = std::floor(st.ScrX[i]);
+    const double y = std::floor(st.ScrY[i]);
     if (st.TickStatus.empty()) st.OriginScrX[i] = 0;
     const toolkit::Color orbitColour =
         settings.alternateShade && work.OddLap ? settings.orbitDark[i] : settings.orbitLight[i];

@@ -89,8 +89,6 @@ class TickWindow {
 
 // How the main pair's last speed change went, as the limit labels show it.
 enum class SpeedTrend { AtRest, Faster, Slower, Same };
-// What the Special Relativity readout says of body 2's Newton-Einstein difference.
-enum class SrReadout { Slowing, CloseToZero, Difference };
 // What the gravity-delay time panel shows.
 enum class DelayShown { Untouched, Instant, Seconds };
 

@@ -62,10 +62,14 @@ void Control::setEnabled(bool v) {
     touch();
 }
 void Control::setToolTip(std::string_view t) {
-    if (toolTip_.set(t)) touch();
+    if (toolTip_ == t) return;
+    toolTip_.assign(t);
+    touch();
 }
 void Control::setCaption(std::string_view c) {
-    if (caption_.set(c)) touch();
+    if (caption_ == c) return;
+    caption_.assign(c);
+    touch();
 }
 void Control::setFont(FontKind f) {
     if (font_ == f) return;
@@ -119,14 +123,22 @@ void OptionButton::initValue(bool v) {
     touch();
 }
 
+bool TextBox::replaceText(std::string_view t) {
+    if (text_ == t) return false;
+    text_.assign(t);
+    leading_.reset();
+    strict_.reset();
+    return true;
+}
+
 void TextBox::setText(std::string_view t) {
-    if (!text_.set(t)) return;
+    if (!replaceText(t)) return;
     touch();
     run(onChange);
 }
 
 void TextBox::initText(std::string_view t) {
-    text_.set(t);
+    replaceText(t);
     touch();
 }
 

@@ -15,7 +15,7 @@
 #include <string_view>
 
 #include "toolkit/color.h"
-#include "toolkit/deferred_text.h"
+#include "toolkit/number_text.h"
 #include "toolkit/twips.h"
 
 namespace zephra::toolkit {
@@ -97,18 +97,12 @@ class Control {
         touch();
     }
 
-    const std::string& toolTip() const { return toolTip_.get(); }
+    const std::string& toolTip() const { return toolTip_; }
     void setToolTip(std::string_view t);
-    void setToolTip(NumberShown n) {
-        if (toolTip_.set(n)) touch();
-    }
 
     // Caption of buttons, check boxes, options, labels and frames. Lines are separated by a carriage return.
-    const std::string& caption() const { return caption_.get(); }
+    const std::string& caption() const { return caption_; }
     void setCaption(std::string_view c);
-    void setCaption(NumberShown n) {
-        if (caption_.set(n)) touch();
-    }
 
     FontKind font() const { return font_; }
     void setFont(FontKind f);
@@ -134,8 +128,8 @@ class Control {
     bool enabled_ = true;
     Color fore_ = kBlack;
     Color back_ = rgb(192, 192, 192);
-    DeferredText toolTip_;
-    DeferredText caption_;
+    std::string toolTip_;
+    std::string caption_;
     FontKind font_ = FontKind::Caption;
     bool dirty_ = false;
 };
@@ -186,20 +180,20 @@ class OptionButton : public Control {
 class TextBox : public Control {
   public:
     TextBox() : Control(ControlKind::TextBox) {}
-    const std::string& text() const { return text_.get(); }
-    // leadingNumber(text()), without parsing an unchanged text again.
-    double leadingValue() const { return text_.leadingValue(); }
-    // strictNumber(text()), likewise.
-    std::optional<double> strictValue() const { return text_.strictValue(); }
+    const std::string& text() const { return text_; }
+    // leadingNumber(text()), without parsing an unchanged text again: the tick reads boxes such as the radii
+    // every iteration, and they rarely change.
+    double leadingValue() const {
+        if (!leading_) leading_ = leadingNumber(text_);
+        return *leading_;
+    }
+    // strictNumber(text()), remembered the same way.
+    std::optional<double> strictValue() const {
+        if (!strict_) strict_ = strictNumber(text_);
+        return *strict_;
+    }
     // From code or typed by the user: Change runs when the text changes.
     void setText(std::string_view t);
-    // A number shown in the box; a box with a Change handler converts it at once.
-    void setText(NumberShown n) {
-        if (onChange)
-            setText(shownText(n));
-        else if (text_.set(n))
-            touch();
-    }
     void initText(std::string_view t);
     bool locked() const { return locked_; }
     void setLocked(bool v);
@@ -215,7 +209,11 @@ class TextBox : public Control {
     Handler onDblClick;
 
   private:
-    DeferredText text_;
+    // Returns whether the text changed.
+    bool replaceText(std::string_view t);
+    std::string text_;
+    mutable std::optional<double> leading_;
+    mutable std::optional<std::optional<double>> strict_;
     bool locked_ = false;
     bool multiLine_ = false;
     Alignment alignment_ = Alignment::Left;

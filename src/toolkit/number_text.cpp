@@ -291,28 +291,6 @@ std::string formatNumber(double x, std::string_view pattern) {
     return out;
 }
 
-std::string shownText(const NumberShown& number) {
-    const NumberFormat& format = *number.format;
-    const double value = format.whole ? intPart(number.value) : number.value;
-    std::string text;
-    switch (format.style) {
-        case NumberFormat::Style::Plain:
-            text = numberText(value);
-            break;
-        case NumberFormat::Style::Signed:
-            text = signedNumberText(value);
-            break;
-        case NumberFormat::Style::Pattern:
-            return formatNumber(value, format.literal);
-        case NumberFormat::Style::Composed:
-            return format.compose(value);
-        case NumberFormat::Style::Fixed:
-            break;
-    }
-    text += format.literal;
-    return text;
-}
-
 std::optional<std::int16_t> toInt16(double x) {
     if (std::isnan(x)) return std::nullopt;
     double r = std::floor(x);

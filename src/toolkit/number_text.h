@@ -4,9 +4,6 @@
 // Numbers as the window reads and writes them. Every panel, text box and the drift file go through these,
 // so that a number looks the same wherever it appears.
 
-#include <algorithm>
-#include <cmath>
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -34,79 +31,6 @@ std::string signedNumberText(double x);
 // copied. The decimals after the point fix the rounding (halves away from zero); the zeros before it the
 // minimum count of integer digits. Non-finite values give their plain text.
 std::string formatNumber(double x, std::string_view pattern);
-
-// The way a number is shown: its style, the pattern of a patterned number or the suffix of a plain or signed
-// one, or the plain function that writes a composed text; whole formats show the number's whole part.
-struct NumberFormat {
-    enum class Style : std::uint8_t { Plain, Signed, Pattern, Composed, Fixed };
-    Style style = Style::Plain;
-    std::string_view literal;
-    std::string (*compose)(double) = nullptr;
-    bool whole = false;
-};
-
-// A string literal as a template argument, so that each literal names one format object for the whole
-// program.
-template <std::size_t N>
-struct Literal {
-    char text[N];
-    consteval Literal(const char (&s)[N]) { std::copy_n(s, N, text); }
-    constexpr std::string_view view() const { return {text, N - 1}; }
-};
-
-template <NumberFormat::Style S, Literal L, bool Whole = false>
-inline constexpr NumberFormat kLiteralFormat{S, L.view(), nullptr, Whole};
-template <std::string (*Compose)(double)>
-inline constexpr NumberFormat kComposedFormat{NumberFormat::Style::Composed, {}, Compose};
-
-// A number and the way to show it, for texts converted only when they are read. Two of them show the same
-// text when their values have the same bits and they share one format: the tick compares them in two words.
-struct NumberShown {
-    double value = 0;
-    const NumberFormat* format = &kLiteralFormat<NumberFormat::Style::Plain, "">;
-};
-template <Literal Suffix = "">
-NumberShown asNumber(double x) {
-    return {x, &kLiteralFormat<NumberFormat::Style::Plain, Suffix>};
-}
-template <Literal Suffix = "">
-NumberShown asSignedNumber(double x) {
-    return {x, &kLiteralFormat<NumberFormat::Style::Signed, Suffix>};
-}
-template <Literal Pattern>
-NumberShown asPattern(double x) {
-    return {x, &kLiteralFormat<NumberFormat::Style::Pattern, Pattern>};
-}
-// The same for the whole part of x (intPart), taken only when the text is read.
-template <Literal Suffix = "">
-NumberShown asWholeNumber(double x) {
-    return {x, &kLiteralFormat<NumberFormat::Style::Plain, Suffix, true>};
-}
-template <Literal Suffix = "">
-NumberShown asWholeSignedNumber(double x) {
-    return {x, &kLiteralFormat<NumberFormat::Style::Signed, Suffix, true>};
-}
-template <Literal Pattern>
-NumberShown asWholePattern(double x) {
-    return {x, &kLiteralFormat<NumberFormat::Style::Pattern, Pattern, true>};
-}
-template <std::string (*Compose)(double)>
-NumberShown asComposed(double x) {
-    return {x, &kComposedFormat<Compose>};
-}
-// A text that is no number at all, held the same cheap way: rewriting it costs a compare of two words.
-template <Literal Text>
-NumberShown asFixedText() {
-    return {0, &kLiteralFormat<NumberFormat::Style::Fixed, Text>};
-}
-// The text numberText, signedNumberText, formatNumber or the composer gives, followed by the suffix; or the
-// fixed text itself.
-std::string shownText(const NumberShown& number);
-
-// The greatest whole number not above x (the window's Int).
-inline double intPart(double x) {
-    return std::floor(x);
-}
 
 // The 16-bit conversion, halves to the even neighbour; empty when the result would not fit.
 std::optional<std::int16_t> toInt16(double x);

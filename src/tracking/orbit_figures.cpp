@@ -7,7 +7,8 @@
 
 namespace zephra::tracking {
 
-using toolkit::intPart;
+using toolkit::numberText;
+using toolkit::signedNumberText;
 
 float quadrantOf(double x1, double y1, double x2, double y2, float previous) {
     float quadrant = previous;
@@ -20,8 +21,15 @@ float quadrantOf(double x1, double y1, double x2, double y2, float previous) {
 
 double eccentricityPct(double least, double greatest) {
     if (!(greatest > 0)) return 0;
-    const double ratio = intPart(least * 100000 / greatest) / 1000;
+    const double ratio = std::floor(least * 100000 / greatest) / 1000;
     return std::isfinite(ratio) ? 100 - ratio : 0;
+}
+
+std::string distanceShown(double value, double pairDist, bool simple, bool padded) {
+    if (!simple || value < 100000)
+        return padded ? toolkit::formatNumber(std::floor(value), "0000") : numberText(std::floor(value));
+    if (pairDist < 10000000) return signedNumberText(std::floor(value / 1000)) + " kkm";
+    return signedNumberText(std::floor(value / 1000000)) + " mkm";
 }
 
 }  // namespace zephra::tracking

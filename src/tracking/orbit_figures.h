@@ -4,7 +4,7 @@
 // The pure formulas behind the orbit panel: which quadrant body 2 is in around body 1, the eccentricity
 // figure of a pair of extremes, and the exact-or-simple rendering of a distance.
 
-#include "toolkit/number_text.h"
+#include <string>
 
 namespace zephra::tracking {
 
@@ -19,12 +19,6 @@ double eccentricityPct(double least, double greatest);
 // How a distance box shows a distance: the whole km (at least four digits when padded) when exact display is
 // asked for or the value is below 100000 km; otherwise thousands (" kkm") or, when the pair itself is 10
 // million km or more apart, millions (" mkm") of km.
-// Inline: the tick shows four distances this way.
-inline toolkit::NumberShown distanceShown(double value, double pairDist, bool simple, bool padded) {
-    if (!simple || value < 100000)
-        return padded ? toolkit::asWholePattern<"0000">(value) : toolkit::asWholeNumber(value);
-    if (pairDist < 10000000) return toolkit::asWholeSignedNumber<" kkm">(value / 1000);
-    return toolkit::asWholeSignedNumber<" mkm">(value / 1000000);
-}
+std::string distanceShown(double value, double pairDist, bool simple, bool padded);
 
 }  // namespace zephra::tracking

@@ -35,7 +35,7 @@ void recordOrbitPeriod(SimState& st) {
 std::optional<double> itersPerOrbit(const SimState& st) {
     const double orbits = st.Laps + (st.Quart - 1) * 0.25;
     if (!(orbits > 0)) return std::nullopt;
-    return toolkit::intPart(st.Iters / orbits);
+    return std::floor(st.Iters / orbits);
 }
 
 void recordPairDistance(SimState& st) {

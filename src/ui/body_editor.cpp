@@ -50,7 +50,7 @@ int FormOrbit::editedBody() {
 }
 
 std::int16_t FormOrbit::bodiesInUse(double planets) {
-    const double whole = toolkit::intPart(std::abs(planets));
+    const double whole = std::floor(std::abs(planets));
     if (std::isnan(whole) || whole <= kBodySlots - 1) return toolkit::clampToInt16(whole);
     LaChirp[1].setCaption("Only bodies 1 to 9 take part: the simulation holds no more.");
     return kBodySlots - 1;
@@ -68,8 +68,8 @@ void FormOrbit::SetBody(int Pln) {
         Hsp[k].setMax(kBarTop);
     }
     if (insideWindow(st.ScrX[Pln], st.ScrY[Pln], ScaleWidth(), ScaleHeight())) {
-        Hsp[0].setValue(static_cast<int>(toolkit::intPart(st.ScrX[Pln])));
-        Hsp[1].setValue(static_cast<int>(toolkit::intPart(st.ScrY[Pln])));
+        Hsp[0].setValue(static_cast<int>(std::floor(st.ScrX[Pln])));
+        Hsp[1].setValue(static_cast<int>(std::floor(st.ScrY[Pln])));
     }
 }
 
@@ -190,7 +190,7 @@ void FormOrbit::Text3_Change() {
 }
 
 void FormOrbit::Text3_DblClick() {
-    Text3.setText(toolkit::numberText(toolkit::intPart(platform().random() * 30) + 3));
+    Text3.setText(toolkit::numberText(std::floor(platform().random() * 30) + 3));
     surface().clear();
 }
 

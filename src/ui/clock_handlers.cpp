@@ -2,39 +2,38 @@
 // The elapsed-time panel and the end of a run, shown once per tick; the error-margin reset and the
 // "User Overide" option.
 
+#include <cmath>
+
 #include "toolkit/number_text.h"
 #include "tracking/clock.h"
 #include "ui/form_orbit.h"
 
 namespace zephra {
 
-using toolkit::asFixedText;
-using toolkit::asPattern;
-using toolkit::asSignedNumber;
-using toolkit::asWholeNumber;
+using toolkit::formatNumber;
+using toolkit::numberText;
+using toolkit::signedNumberText;
 
 void FormOrbit::TikTok() {
     tracking::advanceClock(st);
-    // Always current: the orbit panel keeps these texts as the first half orbit's period.
-    Laday.setCaption(asPattern<"0.00000000">(st.ElapsedDays));
-    LaYears.setCaption(asPattern<"0.00000000">(st.ElapsedYears));
-
     if (panelsShown_) {
+        Laday.setCaption(elapsedDaysText());
+        LaYears.setCaption(elapsedYearsText());
         if (st.TimeScaleIdx > 10) {
             if (st.ElapsedYears < tracking::kMillionYearsFrom) {
-                Lamil.setCaption(asWholeNumber(st.ElapsedYears / 1000));
-                Lamil.setToolTip(asFixedText<"Thousand Years">());
-                LaYonks.setCaption(asFixedText<"Thousand Years:">());
+                Lamil.setCaption(numberText(std::floor(st.ElapsedYears / 1000)));
+                Lamil.setToolTip("Thousand Years");
+                LaYonks.setCaption("Thousand Years:");
                 LaYonks.setForeColor(Chuser.foreColor());
             } else {
-                Lamil.setCaption(asWholeNumber(st.ElapsedYears / 1000000));
-                Lamil.setToolTip(asFixedText<"Million Years">());
-                LaYonks.setCaption(asFixedText<"Million Years:">());
+                Lamil.setCaption(numberText(std::floor(st.ElapsedYears / 1000000)));
+                Lamil.setToolTip("Million Years");
+                LaYonks.setCaption("Million Years:");
                 LaYonks.setForeColor(Label7.foreColor());
             }
         }
-        LaTime.setCaption(asPattern<"00000">(st.ElapsedFrac));
-        LaTT.setCaption(asSignedNumber<".">(st.ElapsedSec));
+        LaTime.setCaption(formatNumber(st.ElapsedFrac, "00000"));
+        LaTT.setCaption(signedNumberText(st.ElapsedSec) + ".");
     }
 
     if (const char* notice = tracking::endNotice(st.EndCode)) {
@@ -46,6 +45,13 @@ void FormOrbit::TikTok() {
     }
 
     Horizon();
+}
+
+std::string FormOrbit::elapsedDaysText() const {
+    return formatNumber(st.ElapsedDays, "0.00000000");
+}
+std::string FormOrbit::elapsedYearsText() const {
+    return formatNumber(st.ElapsedYears, "0.00000000");
 }
 
 void FormOrbit::ChReset_Click() {

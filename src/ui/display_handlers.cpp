@@ -44,7 +44,12 @@ void FormOrbit::Horizon() {
     for (int i = 1; i <= 2; ++i) {
         if (st.Mass[i] > 2.6) {
             const double r = TXschwarz.leadingValue() * st.Mass[i];
-            TXrad[i].setText(toolkit::asPattern<"0.00">(r));
+            // Formatting the radius on every tick would cost a black-hole run a third of its tick: the box is
+            // written again only when the radius or the box's text has changed since.
+            HorizonShown& shown = horizonShown_[i];
+            if (r == shown.radius && TXrad[i].text() == shown.text) continue;
+            TXrad[i].setText(toolkit::formatNumber(r, "0.00"));
+            shown = {r, TXrad[i].text()};
         }
     }
 }

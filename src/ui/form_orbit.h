@@ -13,7 +13,10 @@
 //   they may read it.
 // - What a tick touches is said in engine/tick_io.h; nothing below ui/ includes a ui/ header.
 
+#include <array>
 #include <functional>
+#include <limits>
+#include <string>
 
 #include "engine/sim_state.h"
 #include "engine/tick.h"
@@ -268,12 +271,21 @@ class FormOrbit : public toolkit::Form {
     // the codes a scenario ends with) and the reason in LaChirp(1).
     void stopRun(float endCode, const std::string& notice);
     // -- tracking --
+    // The elapsed days and years as the clock labels show them (ui/clock_handlers.cpp).
+    std::string elapsedDaysText() const;
+    std::string elapsedYearsText() const;
     tracking::DriftWriter driftWriter_;
     // -- display --
     // Sets the run timer's interval from the box TXt. Text that is not a whole number of 1..2147483647 ms
     // is refused: the box gets the last accepted interval back and LaChirp(1) says why.
     void setRunIntervalFromBox();
     int acceptedRate_ = 15;  // ms, the last interval the run timer took from the box (the window opens at 15)
+    // The event-horizon radius each black hole's radius box was last given, and the text it was given.
+    struct HorizonShown {
+        double radius = std::numeric_limits<double>::quiet_NaN();
+        std::string text;
+    };
+    std::array<HorizonShown, 3> horizonShown_{};
     // -- ui (panel, editor, status timers, links) --
     // The body number of the editor, kept inside the screen arrays (bodies 0..2): another number in the box
     // is put back in range with a notice in LaChirp(1).

@@ -2,6 +2,7 @@
 // The orbit panel: quadrant and orbit counting at the start of every tick, the distance extremes of the
 // main pair, the period selector, the first-eight-orbits table and the gravity-delay distances.
 
+#include <cmath>
 #include <string>
 
 #include "toolkit/color.h"
@@ -12,12 +13,10 @@
 
 namespace zephra {
 
-using toolkit::asNumber;
-using toolkit::asPattern;
-using toolkit::asSignedNumber;
-using toolkit::asWholeNumber;
+using toolkit::formatNumber;
 using toolkit::numberText;
 using toolkit::rgb;
+using toolkit::signedNumberText;
 
 bool FormOrbit::OrbitTickStart() {
     if (tracking::countOrbit(st)) {
@@ -33,11 +32,11 @@ bool FormOrbit::OrbitTickStart() {
             TXyearFreq.setText(st.AvgYearsText);
         }
     }
-    if (panelsShown_) TXlaps.setText(asNumber(st.Laps));
+    if (panelsShown_) TXlaps.setText(numberText(st.Laps));
 
     st.Iters += 1;
     if (st.Iters == 1 && st.ScenarioNo == 0) Mitsu();
-    if (panelsShown_) TXiterations.setText(asNumber(st.Iters));
+    if (panelsShown_) TXiterations.setText(numberText(st.Iters));
 
     if (st.Quart != st.PrevQuart) {
         const int quadrant = static_cast<int>(st.Quart);
@@ -46,10 +45,11 @@ bool FormOrbit::OrbitTickStart() {
         LaQuart.setBackColor(rgb(shade, shade, 0));
         const std::optional<double> perOrbit = tracking::itersPerOrbit(st);
         TXcalorb.setText(perOrbit ? numberText(*perOrbit) : "n/a");
-        // The first half orbit's period is the elapsed time as the panel shows it.
+        // The first half orbit's period is the elapsed time as the panel shows it; with the panels hidden
+        // the clock labels are not written, and the clock's own numbers are what they would show.
         if (st.Quart == 3 && st.Laps == 0) {
-            st.HalfDaysText = Laday.caption();
-            st.HalfYearsText = LaYears.caption();
+            st.HalfDaysText = panelsShown_ ? Laday.caption() : elapsedDaysText();
+            st.HalfYearsText = panelsShown_ ? LaYears.caption() : elapsedYearsText();
             if (OpAnnual[2].value()) {
                 TXdayFreq.setText(st.HalfDaysText);
                 TXyearFreq.setText(st.HalfYearsText);
@@ -71,18 +71,18 @@ void FormOrbit::OrbitPairStep() {
     if (!panelsShown_) return;
 
     const double d = st.Dist;
-    TXdif.setToolTip(asNumber(st.AllDif));
-    TXmin.setText(asWholeNumber(st.LapMin));
-    TXmin.setToolTip(asSignedNumber<" km">(st.LapMin));
-    TXmax.setText(asWholeNumber(st.LapMax));
-    TXmax.setToolTip(asSignedNumber<" km">(st.LapMax));
-    TxTmin.setToolTip(asNumber(st.AllMin));
-    TxTmax.setToolTip(asNumber(st.AllMax));
-    TXperdif.setText(asPattern<"00.000">(st.AllEcc));
-    TXperOdif.setText(asPattern<"00.000">(st.LapEcc));
+    TXdif.setToolTip(numberText(st.AllDif));
+    TXmin.setText(numberText(std::floor(st.LapMin)));
+    TXmin.setToolTip(signedNumberText(st.LapMin) + " km");
+    TXmax.setText(numberText(std::floor(st.LapMax)));
+    TXmax.setToolTip(signedNumberText(st.LapMax) + " km");
+    TxTmin.setToolTip(numberText(st.AllMin));
+    TxTmax.setToolTip(numberText(st.AllMax));
+    TXperdif.setText(formatNumber(st.AllEcc, "00.000"));
+    TXperOdif.setText(formatNumber(st.LapEcc, "00.000"));
 
     const bool simple = ChNum.ticked();
-    TXapart.setToolTip(asSignedNumber<" km">(d));
+    TXapart.setToolTip(signedNumberText(d) + " km");
     TXapart.setText(tracking::distanceShown(d, d, simple, true));
     TXdif.setText(tracking::distanceShown(st.AllDif, d, simple, false));
     TxTmin.setText(tracking::distanceShown(st.AllMin, d, simple, false));
@@ -97,11 +97,13 @@ void FormOrbit::DisCalc() {
     FrameGD.setVisible(true);
     LaChirp[2].setForeColor(TXerr.foreColor());
     LaChirp[2].setBackColor(TXerr.backColor());
-    for (int i = 1; i <= 2; ++i) {
-        if (Cosmos[3].ticked())
-            TXgd[i].setText(asPattern<"0000.000">(tracking::distanceFromOrigin(st, i)));
-        else
-            TXgd[i].setText("Zero.");
+    if (panelsShown_) {
+        for (int i = 1; i <= 2; ++i) {
+            if (Cosmos[3].ticked())
+                TXgd[i].setText(formatNumber(tracking::distanceFromOrigin(st, i), "0000.000"));
+            else
+                TXgd[i].setText("Zero.");
+        }
     }
     for (int k = 1; k <= 4; ++k) LaCosmo[k].setVisible(false);
 }

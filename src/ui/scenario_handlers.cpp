@@ -3,6 +3,8 @@
 // the window's boxes and the press of "Go"), and pausing and resuming. What the load does to the run's
 // state is the model's (scenarios/loader.h).
 
+#include <cmath>
+
 #include "display/scale_tables.h"
 #include "scenarios/catalogue.h"
 #include "scenarios/loader.h"
@@ -185,7 +187,7 @@ void FormOrbit::startLoadedRun() {
     scenarios::placePairAtStart(st);
     if (!ChDist.ticked()) FrameGD.setVisible(false);
     const double g = toolkit::leadingNumber(TXGspeed.text());
-    if (Cosmos[3].ticked() && g == toolkit::intPart(g)) {
+    if (Cosmos[3].ticked() && g == std::floor(g)) {
         if (g <= 10)
             HSgrav.setValue(toolkit::clampToInt16(g));
         else

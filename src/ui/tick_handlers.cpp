@@ -11,9 +11,8 @@
 
 namespace zephra {
 
-using toolkit::asFixedText;
-using toolkit::asNumber;
-using toolkit::asPattern;
+using toolkit::formatNumber;
+using toolkit::numberText;
 
 namespace {
 
@@ -22,11 +21,10 @@ constexpr const char* kDelayBeyondNumbers = "Beyond range";
 
 // A magnitude the plain number text writes in exponent notation would fill a patterned panel with hundreds
 // of digits (or round to nothing): such a number is shown as the plain number text writes it.
-template <toolkit::Literal Pattern>
-toolkit::NumberShown panelNumber(double x) {
+std::string panelNumber(double x, std::string_view pattern) {
     const double magnitude = std::abs(x);
-    if (magnitude >= 1e15 || (magnitude > 0 && magnitude < 1e-15)) return toolkit::asNumber(x);
-    return asPattern<Pattern>(x);
+    if (magnitude >= 1e15 || (magnitude > 0 && magnitude < 1e-15)) return numberText(x);
+    return formatNumber(x, pattern);
 }
 
 // The controls the tick reads, as they stand now. A setting that only matters under an option or with the
@@ -68,27 +66,27 @@ engine::TickSettings tickSettingsOf(const FormOrbit& f, bool pattern) {
     };
 }
 
-toolkit::NumberShown trendShown(engine::SpeedTrend trend) {
+const char* trendShown(engine::SpeedTrend trend) {
     switch (trend) {
         case engine::SpeedTrend::AtRest:
-            return asFixedText<"0">();
+            return "0";
         case engine::SpeedTrend::Faster:
-            return asFixedText<">0">();
+            return ">0";
         case engine::SpeedTrend::Slower:
-            return asFixedText<"<0">();
+            return "<0";
         case engine::SpeedTrend::Same:
             break;
     }
-    return asFixedText<"~">();
+    return "~";
 }
 
-toolkit::Color srReadoutColour(engine::SrReadout readout) {
+toolkit::Color srReadoutColour(SrReadout readout) {
     switch (readout) {
-        case engine::SrReadout::Slowing:
+        case SrReadout::Slowing:
             return toolkit::rgb(128, 0, 32);
-        case engine::SrReadout::CloseToZero:
+        case SrReadout::CloseToZero:
             return toolkit::rgb(255, 128, 0);
-        case engine::SrReadout::Difference:
+        case SrReadout::Difference:
             break;
     }
     return toolkit::rgb(0, 128, 0);
@@ -173,37 +171,37 @@ void FormOrbit::showTickPanels() {
     const engine::TickPanels& p = tick_.panels();
     for (int b = 1; b <= 2; ++b) {
         if (const engine::TickPanels::Body& body = p.body[b]; body.written) {
-            TXvolight[b].setText(asPattern<"0.00000000000000">(body.orbitalSpeed));
-            TXvolight[b].setToolTip(asNumber(body.orbitalSpeed));
-            TXmass[b].setText(asPattern<"0.00000000000000">(body.mass));
-            TXmass[b].setToolTip(asNumber<" kg">(1e30 * body.mass * kSolarMassKg));
-            TXspin[b].setText(asPattern<"0.00000000000000">(body.spin));
-            TXspinC[b].setText(asPattern<"0.0000000000000">(body.surfaceSpeed));
-            TXspinT[b].setText(asPattern<"0.0000000000000">(body.orbitalSpeed + body.surfaceSpeed));
+            TXvolight[b].setText(formatNumber(body.orbitalSpeed, "0.00000000000000"));
+            TXvolight[b].setToolTip(numberText(body.orbitalSpeed));
+            TXmass[b].setText(formatNumber(body.mass, "0.00000000000000"));
+            TXmass[b].setToolTip(numberText(1e30 * body.mass * kSolarMassKg) + " kg");
+            TXspin[b].setText(formatNumber(body.spin, "0.00000000000000"));
+            TXspinC[b].setText(formatNumber(body.surfaceSpeed, "0.0000000000000"));
+            TXspinT[b].setText(formatNumber(body.orbitalSpeed + body.surfaceSpeed, "0.0000000000000"));
         }
         if (const engine::TickPanels::Movement& move = p.movement[b]; move.written) {
-            TXtimErr[b].setText(asPattern<"000.000000000">(move.error));
-            TXtimErr[b].setToolTip(asPattern<"000.00000000000000">(move.error));
-            TxMerr[b].setText(asPattern<"000.000000000">(move.largest));
-            TxMerr[b].setToolTip(asPattern<"000.00000000000000">(move.largest));
+            TXtimErr[b].setText(formatNumber(move.error, "000.000000000"));
+            TXtimErr[b].setToolTip(formatNumber(move.error, "000.00000000000000"));
+            TxMerr[b].setText(formatNumber(move.largest, "000.000000000"));
+            TxMerr[b].setToolTip(formatNumber(move.largest, "000.00000000000000"));
         }
         if (p.trend[b].written) LaLim[b].setCaption(trendShown(p.trend[b].trend));
     }
     // A gravity speed near 0 gives a delay no number holds: the panels say so in words.
-    if (p.delay == engine::DelayShown::Instant) TXdelay.setText(asFixedText<"0.0">());
+    if (p.delay == engine::DelayShown::Instant) TXdelay.setText("0.0");
     if (p.delay == engine::DelayShown::Seconds) {
         if (std::isfinite(p.delaySeconds))
-            TXdelay.setText(panelNumber<"0.000000">(p.delaySeconds));
+            TXdelay.setText(panelNumber(p.delaySeconds, "0.000000"));
         else
             TXdelay.setText(kDelayBeyondNumbers);
     }
     if (p.delayIterationsWritten) {
         if (std::isfinite(p.delayIterations))
-            TXitd.setText(toolkit::asWholeNumber(p.delayIterations));
+            TXitd.setText(numberText(std::floor(p.delayIterations)));
         else
             TXitd.setText(kDelayBeyondNumbers);
     }
-    if (p.delayErrorWritten) TXerr.setText(panelNumber<"00.0">(p.delayErrorPct));
+    if (p.delayErrorWritten) TXerr.setText(panelNumber(p.delayErrorPct, "00.0"));
     if (p.srReadoutWritten) CDsr.setBackColor(srReadoutColour(p.srReadout));
     if (p.srButtonWritten) CDsr.setVisible(p.srButtonShown);
 }

@@ -4,6 +4,7 @@
 
 #include <iterator>
 
+#include "engine/relativity.h"
 #include "ui/form_orbit.h"
 #include "ui/web_site.h"
 
@@ -22,7 +23,8 @@ constexpr std::string_view kArticlePaths[] = {
 }  // namespace
 
 void FormOrbit::CDsr_Click() {
-    platform().messageBox(st.SrDiffText.get(), "Velocity changes as a proportion of the velocity of light:");
+    platform().messageBox(engine::srDifferenceMessage(st),
+                          "Velocity changes as a proportion of the velocity of light:");
 }
 
 void FormOrbit::CDwww_Click(int Index) {

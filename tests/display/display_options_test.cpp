@@ -63,6 +63,16 @@ TEST_F(DisplayOptions, HeavyBodiesTakeTheirEventHorizonRadius) {
     form.Horizon();
     EXPECT_EQ(form.TXrad[1].text(), "8.82");
     EXPECT_EQ(form.TXrad[2].text(), "12");
+    // Every tick puts the radius back: after an edit of the box, and after a change of the mass or factor.
+    form.TXrad[1].setText("5");
+    form.Horizon();
+    EXPECT_EQ(form.TXrad[1].text(), "8.82");
+    form.st.Mass[1] = 4;
+    form.Horizon();
+    EXPECT_EQ(form.TXrad[1].text(), "11.76");
+    form.TXschwarz.setText("0");
+    form.Horizon();
+    EXPECT_EQ(form.TXrad[1].text(), "0.00");
 }
 
 TEST_F(DisplayOptions, BodyDisplayModes) {

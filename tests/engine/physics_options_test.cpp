@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 
+#include "engine/relativity.h"
 #include "pair_window.h"
 #include "toolkit/number_text.h"
 
@@ -219,22 +220,22 @@ TEST(Relativity, IndicatorsTellHowFarEinsteinAndNewtonDiffer) {
     const double halfC = 0.5 * kLightC / (100000 / 15.0);
     // From rest the Einstein sum is the Newtonian speed itself.
     auto fromRest = run(0, 0, 1);
-    EXPECT_EQ(
-        fromRest->st.SrDiffText.get().rfind("Special Relativity close to zero. Newton vs Einstein velocity "
-                                            "difference =",
-                                            0),
-        0u);
+    EXPECT_EQ(engine::srDifferenceMessage(fromRest->st)
+                  .rfind("Special Relativity close to zero. Newton vs Einstein velocity "
+                         "difference =",
+                         0),
+              0u);
     EXPECT_EQ(fromRest->form->CDsr.backColor(), toolkit::rgb(255, 128, 0));
     EXPECT_EQ(fromRest->form->LaLim[2].caption(), ">0");
     // At half the speed of light a strong pull shows a difference in the eighteen decimals.
     auto fast = run(0, halfC, 1e7);
-    const std::string& text = fast->st.SrDiffText.get();
+    const std::string text = engine::srDifferenceMessage(fast->st);
     EXPECT_EQ(text.rfind("0.0", 0), 0u) << text;
     EXPECT_NE(text.find(" difference between Newton and Einstein Velocity; or exactly:"), std::string::npos);
     EXPECT_EQ(fast->form->CDsr.backColor(), toolkit::rgb(0, 128, 0));
     // Moving away at half c, it slows down: nothing to limit, the Newtonian velocity stands.
     auto slowing = run(halfC, 0, 1e7);
-    EXPECT_EQ(slowing->st.SrDiffText.get(), "Special Relativity effectively zero. ");
+    EXPECT_EQ(engine::srDifferenceMessage(slowing->st), "Special Relativity effectively zero. ");
     EXPECT_EQ(slowing->form->CDsr.backColor(), toolkit::rgb(128, 0, 32));
     EXPECT_EQ(slowing->form->LaLim[2].caption(), "<0");
     const double gap = 60000 + halfC;

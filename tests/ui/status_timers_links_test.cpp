@@ -111,10 +111,12 @@ TEST_F(StatusTimers, EveryLinkOpensItsPageOfTheSite) {
     EXPECT_EQ(platform.urls, expected);
     EXPECT_EQ(form.Farewell.Command1.caption(), "visit zephra.example.org");
 
-    form.st.SrDiffText.set("0.1 0.2");
+    form.st.SrDiffReadout = SrReadout::CloseToZero;
+    form.st.SrDiff = 0.25;
     form.CDsr.press();
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "0.1 0.2");
+    EXPECT_EQ(platform.messages[0].text,
+              "Special Relativity close to zero. Newton vs Einstein velocity difference =0.25");
     EXPECT_EQ(platform.messages[0].title, "Velocity changes as a proportion of the velocity of light:");
 }
 
