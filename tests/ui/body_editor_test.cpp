@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <initializer_list>
+#include <utility>
+
 #include "toolkit/headless_platform.h"
 #include "toolkit/number_text.h"
 #include "ui/form_orbit.h"
@@ -72,11 +76,18 @@ TEST_F(BodyEditor, DraggingABarMovesTheBodyByOnePixel) {
 }
 
 TEST_F(BodyEditor, BodiesOutsideTheArraysAndMassesThatAreNoNumbersAreRefused) {
-    for (const char* typed : {"7", "144", "-3"}) {
+    for (const char* typed : {"3", "7", "144", "-1", "-3"}) {
         form.TXTOden.setText(typed);
         form.Asgard();
         EXPECT_EQ(form.TXTOden.text(), typed[0] == '-' ? "0" : "2") << typed;
         EXPECT_NE(form.LaChirp[1].caption().find("cannot be edited"), std::string::npos);
+    }
+    for (const char* typed : {"0", "2"}) {
+        form.LaChirp[1].setCaption("");
+        form.TXTOden.setText(typed);
+        form.Asgard();
+        EXPECT_EQ(form.TXTOden.text(), typed);
+        EXPECT_EQ(form.LaChirp[1].caption(), "");
     }
     form.SetBody(9);
     form.Ocean(-1);
@@ -91,34 +102,43 @@ TEST_F(BodyEditor, BodiesOutsideTheArraysAndMassesThatAreNoNumbersAreRefused) {
     EXPECT_EQ(form.LaChirp[1].caption(), "Mass refused: it must be a number.");
 }
 
+// Each box at its limits and one step beyond either: the planets 1..144, the bodies that take part 1..9, the
+// tagged planet 0..planets, the seed within +-32767, the surface points from 3, the pattern depth 1..6.
 TEST_F(BodyEditor, CountBoxesStayWithinTheirLimitsAndTheArrays) {
-    for (auto [typed, kept] : {std::pair{"0", "1"}, {"200", "144"}, {"-4", "1"}, {"7", "7"}})
-        EXPECT_EQ(leave(form.TXn, typed, &FormOrbit::TXn_LostFocus), kept) << typed;
-    EXPECT_EQ(leave(form.TXn, "144", &FormOrbit::TXn_DblClick), "144");
-    EXPECT_EQ(leave(form.TXn, "3", &FormOrbit::TXn_DblClick), "4");
-
-    // More planets than the arrays hold are cut to the arrays.
-    form.TXn.setText("50");
-    form.Command2_Click();
-    EXPECT_EQ(form.st.NBodies, kBodySlots - 1);
-    form.TXn.setText("2");
-    form.Command2_Click();
-    EXPECT_EQ(form.st.NBodies, 2);
-
-    // The tagged planet stays among the planets.
+    const auto expectKept = [this](TextBox& box, void (FormOrbit::*handler)(),
+                                   std::initializer_list<std::pair<const char*, const char*>> rows) {
+        for (auto [typed, kept] : rows)
+            EXPECT_EQ(leave(box, typed, handler), kept) << box.name() << " " << typed;
+    };
+    expectKept(form.TXn, &FormOrbit::TXn_LostFocus,
+               {{"0", "1"}, {"1", "1"}, {"-4", "1"}, {"7", "7"}, {"144", "144"}, {"145", "144"}});
+    expectKept(form.TXn, &FormOrbit::TXn_DblClick, {{"143", "144"}, {"144", "144"}, {"3", "4"}});
+    for (auto [planets, taking] : {std::pair{"9", 9}, {"10", 9}, {"50", 9}, {"2", 2}}) {
+        form.LaChirp[1].setCaption("");
+        form.TXn.setText(planets);
+        form.Command2_Click();
+        EXPECT_EQ(form.st.NBodies, taking) << planets;
+        EXPECT_EQ(form.LaChirp[1].caption() == "Only bodies 1 to 9 take part: the simulation holds no more.",
+                  std::string(planets).size() > 1)
+            << planets;
+    }
     form.TXn.setText("4");
-    for (auto [typed, kept] : {std::pair{"9", "4"}, {"-1", "0"}, {"3", "3"}})
-        EXPECT_EQ(leave(form.Text7, typed, &FormOrbit::Text7_LostFocus), kept) << typed;
-
-    for (int i = 0; i < 6; ++i) form.Text6_DblClick();
-    EXPECT_EQ(form.Text6.text(), "1");
-    EXPECT_EQ(leave(form.Text6, "1", &FormOrbit::Text6_DblClick), "2");
-    EXPECT_EQ(leave(form.TXran, "40000", &FormOrbit::TXran_LostFocus), "32767");
-    EXPECT_EQ(leave(form.TXran, "-40000", &FormOrbit::TXran_LostFocus), "-32767");
-    EXPECT_EQ(leave(form.Text4, "0.5", &FormOrbit::Text4_DblClick), "0");
-    EXPECT_EQ(leave(form.Text4, "3", &FormOrbit::Text4_DblClick), "2");
-    form.Text3.setText("1");
-    EXPECT_EQ(form.Text3.text(), "3");
+    expectKept(form.Text7, &FormOrbit::Text7_LostFocus, {{"5", "4"}, {"4", "4"}, {"0", "0"}, {"-1", "0"}});
+    expectKept(form.TXran, &FormOrbit::TXran_LostFocus,
+               {{"32767", "32767"}, {"32768", "32767"}, {"-32767", "-32767"}, {"-32768", "-32767"}});
+    expectKept(form.Text6, &FormOrbit::Text6_DblClick, {{"1", "2"}, {"5", "6"}, {"6", "1"}});
+    expectKept(form.Text4, &FormOrbit::Text4_DblClick,
+               {{"0.5", "0"}, {"1", "0"}, {"1.5", "0.5"}, {"3", "2"}});
+    for (auto [typed, kept] : {std::pair{"2", "3"}, {"3", "3"}, {"4", "4"}}) {
+        form.Text3.setText(typed);
+        EXPECT_EQ(form.Text3.text(), kept) << typed;
+    }
+    // Double-clicked, the surface points take a random 3..32.
+    for (int k = 0; k < 200; ++k) {
+        form.Text3_DblClick();
+        const double points = toolkit::leadingNumber(form.Text3.text());
+        EXPECT_TRUE(points >= 3 && points <= 32 && points == std::floor(points)) << points;
+    }
     form.CHran.setValue(CheckBox::kTicked);
     EXPECT_FALSE(form.Tr.enabled());
 }
