@@ -239,7 +239,7 @@ TEST_F(Scales, EveryDistanceScaleMapsKmToTheScreenAndRedrawsFromScratch) {
         EXPECT_EQ(st.OrgY, orgY) << k;
     }
     // A change of scale blackens the gravity-origin dots drawn at the old one.
-    st.OriginScrX[1] = 3000;
+    st.OriginScrX[1] = 13000;  // inside the window's width, beyond its height
     st.OriginScrY[1] = 11000;
     st.OriginScrX[2] = 14000;
     st.OriginScrY[2] = 2300;

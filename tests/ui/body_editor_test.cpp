@@ -49,14 +49,33 @@ TEST_F(BodyEditor, PauseShowsTheChosenBodyWhoseTypedValuesApplyWhenTheBoxIsLeft)
     EXPECT_EQ(form.st.PosX[1], (1000 - form.st.OrgX) * form.st.KmPerTwip);
 }
 
+// Positions are pulled into the 15360 x 11520 twip window one box at a time, and the rest waits; a position
+// on the window's edge is inside and applies the whole edit.
 TEST_F(BodyEditor, PositionsOutsideTheWindowArePulledInWithoutApplyingTheRest) {
-    const double velocity = form.st.VelX[1];
-    form.TXTp[2].setText("9");
-    leaveEditor(form.TXTp[1], "-5");
-    EXPECT_EQ(form.TXTp[1].text(), "0");
-    leaveEditor(form.TXTp[0], "99999");
-    EXPECT_EQ(form.TXTp[0].text(), "15360");
-    EXPECT_EQ(form.st.VelX[1], velocity);
+    const struct {
+        int box;
+        const char *typed, *shown;
+        bool applied;
+    } rows[] = {{1, "-1", "0", false},        {1, "0", "0", true},         {0, "-1", "0", false},
+                {0, "15361", "15360", false}, {0, "15360", "15360", true}, {1, "11521", "11520", false},
+                {1, "12000", "11520", false}, {1, "11520", "11520", true}};
+    for (const auto& row : rows) {
+        form.st.VelX[1] = 0.5;
+        form.TXTp[0].setText("100");
+        form.TXTp[1].setText("100");
+        form.TXTp[2].setText("9");
+        leaveEditor(form.TXTp[row.box], row.typed);
+        EXPECT_EQ(form.TXTp[row.box].text(), row.shown) << row.typed;
+        EXPECT_EQ(form.st.VelX[1], row.applied ? 9 : 0.5) << row.typed;
+    }
+    // The position bars follow a body inside the window only.
+    for (const auto& [y, inside] : {std::pair{11000.0, true}, {12000.0, false}}) {
+        form.Hsp[1].setValue(5);
+        form.st.ScrX[1] = 100;
+        form.st.ScrY[1] = y;
+        form.SetBody(1);
+        EXPECT_EQ(form.Hsp[1].value(), inside ? 11000 : 5) << y;
+    }
 }
 
 TEST_F(BodyEditor, DraggingABarMovesTheBodyByOnePixel) {
