@@ -200,8 +200,8 @@ TEST(BatchHelp, PrintsTheUsageWithItsEndCodesAndExitStatuses) {
 }
 
 TEST_F(BatchFolder, EarthOrbitTakesAboutAYearAndNamesItsFileInFull) {
-    // A folder name that is not UTF-8 (byte 0xFF) next to one that is (é).
-    const std::filesystem::path odd = folder / "odd\xff-\xc3\xa9";
+    // A folder name that is not UTF-8 (byte 0xFF, and 0xC0 0x80, an overlong form of 0) next to one that is.
+    const std::filesystem::path odd = folder / "odd\xff\xc0\x80-\xc3\xa9";
     std::filesystem::create_directories(odd);
     const Outcome outcome =
         runBatch("--scenario 10 --orbits 1 --json --out ./odd*", "cd '" + folder.string() + "';");
@@ -216,7 +216,8 @@ TEST_F(BatchFolder, EarthOrbitTakesAboutAYearAndNamesItsFileInFull) {
                     365.256, 1e-9)
             << period;
     EXPECT_NE(outcome.output.find("\"iteration_cap_reached\": false"), std::string::npos);
-    const std::string path = "\"path\": \"" + folder.string() + "/odd\\u00ff-\xc3\xa9/data-drift.txt\"";
+    const std::string path =
+        "\"path\": \"" + folder.string() + "/odd\\u00ff\\u00c0\\u0080-\xc3\xa9/data-drift.txt\"";
     EXPECT_NE(outcome.output.find(path + ", \"records_written\": 1, \"records_lost\": 0, \"error\": null"),
               std::string::npos)
         << outcome.output;

@@ -67,6 +67,11 @@ TEST_F(BodyEditor, PositionsOutsideTheWindowArePulledInWithoutApplyingTheRest) {
         leaveEditor(form.TXTp[row.box], row.typed);
         EXPECT_EQ(form.TXTp[row.box].text(), row.shown) << row.typed;
         EXPECT_EQ(form.st.VelX[1], row.applied ? 9 : 0.5) << row.typed;
+        if (!row.applied) continue;
+        // The km of the screen position, each by its own axis's origin.
+        const auto& st = form.st;
+        EXPECT_EQ(st.PosX[1], (toolkit::leadingNumber(form.TXTp[0].text()) - st.OrgX) * st.KmPerTwip);
+        EXPECT_EQ(st.PosY[1], (toolkit::leadingNumber(form.TXTp[1].text()) - st.OrgY) * st.KmPerTwip);
     }
     // The position bars follow a body inside the window only.
     for (const auto& [y, inside] : {std::pair{11000.0, true}, {12000.0, false}}) {

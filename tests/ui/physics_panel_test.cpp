@@ -121,9 +121,12 @@ TEST_F(PhysicsPanel, SpinDataWarnsExceptInTheSpinScenarios) {
               "Rotation data is not relevant nor accurate in most scenarios for Zephra.");
     form.ChspinD.setValue(CheckBox::kUnticked);
     EXPECT_FALSE(form.TXspinC[2].visible());
-    form.st.ScenarioNo = 16;
-    form.ChspinD.setValue(CheckBox::kTicked);
-    EXPECT_EQ(form.LaChirp[1].caption(), "Scenario information may appear here.");
+    for (float scenario : {16.0f, 17.0f}) {
+        form.ChspinD.setValue(CheckBox::kUnticked);
+        form.st.ScenarioNo = scenario;
+        form.ChspinD.setValue(CheckBox::kTicked);
+        EXPECT_EQ(form.LaChirp[1].caption(), "Scenario information may appear here.") << scenario;
+    }
 }
 
 }  // namespace
