@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <utility>
@@ -157,12 +158,17 @@ TEST_F(BodyEditor, CountBoxesStayWithinTheirLimitsAndTheArrays) {
         form.Text3.setText(typed);
         EXPECT_EQ(form.Text3.text(), kept) << typed;
     }
-    // Double-clicked, the surface points take a random 3..32.
-    for (int k = 0; k < 200; ++k) {
+    // Double-clicked, the surface points take a random whole 3..32, both ends included.
+    double least = 100, most = 0;
+    for (int k = 0; k < 300; ++k) {
         form.Text3_DblClick();
         const double points = toolkit::leadingNumber(form.Text3.text());
-        EXPECT_TRUE(points >= 3 && points <= 32 && points == std::floor(points)) << points;
+        EXPECT_EQ(points, std::floor(points));
+        least = std::min(least, points);
+        most = std::max(most, points);
     }
+    EXPECT_EQ(least, 3);
+    EXPECT_EQ(most, 32);
     form.CHran.setValue(CheckBox::kTicked);
     EXPECT_FALSE(form.Tr.enabled());
 }
