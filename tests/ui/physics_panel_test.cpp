@@ -72,6 +72,18 @@ TEST_F(PhysicsPanel, SpeedOfGravityBoxKeepsTheBarInStep) {
     }
 }
 
+// The bar ticks General Relativity for any speed above 0; moved to 0 it leaves the option as it is.
+TEST_F(PhysicsPanel, TheGravityBarTicksGeneralRelativityAboveZeroOnly) {
+    form.Cosmos[3].initValue(CheckBox::kUnticked);
+    form.HSgrav.initRange(0, 10, 3);
+    form.HSgrav.setValue(0);
+    EXPECT_EQ(form.Cosmos[3].value(), CheckBox::kUnticked);
+    EXPECT_EQ(form.TXGspeed.text(), "0");
+    form.HSgrav.setValue(1);
+    EXPECT_EQ(form.Cosmos[3].value(), CheckBox::kTicked);
+    EXPECT_EQ(form.TXGspeed.text(), "1");
+}
+
 TEST_F(PhysicsPanel, GravityBoxesStayInTheirLimits) {
     form.TXg[0].setText("0.5");
     form.TXg[1].setText("3");
