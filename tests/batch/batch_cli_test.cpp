@@ -116,6 +116,7 @@ TEST_F(BatchFolder, OverridesComputeWhatTheWindowComputesFromTheSameActions) {
         folder.string());
     ASSERT_EQ(outcome.status, 0) << outcome.errors;
     EXPECT_EQ(outcome.output.find('\n'), outcome.output.size() - 1) << "not one line";
+    EXPECT_NE(outcome.output.find("{\"scenario\": 1, \"overrides\": {"), std::string::npos) << outcome.output;
     EXPECT_NE(outcome.output.find("\"overrides\": {\"body-vy:1\": \"9.5\", \"body-mass:2\": \"1.5\", "
                                   "\"body-x:1\": \"6000\", \"dark-friction\": \"0.0002\", "
                                   "\"gravity-exponent\": \"2.1\", \"gravity-speed\": \"2.5\", "
