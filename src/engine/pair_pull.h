@@ -4,12 +4,12 @@
 // The pull of one body on another, split into screen components. Both gravity and the contact push are a
 // magnitude g along the line dx, dy; the y component comes out unsigned and takes the sign of dy afterwards.
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
 #include "engine/mod_asin.h"
+#include "toolkit/bits.h"
 
 namespace zephra {
 
@@ -36,17 +36,16 @@ inline double gravityStrength(double gmStep, double mass, double r, double expon
 class PullMemo {
   public:
     double strength(double gmStep, double mass, double r, double exponent) {
-        if (std::bit_cast<std::uint64_t>(r) != powerBase_ ||
-            std::bit_cast<std::uint64_t>(exponent) != powerExp_) {
-            powerBase_ = std::bit_cast<std::uint64_t>(r);
-            powerExp_ = std::bit_cast<std::uint64_t>(exponent);
+        if (toolkit::bitsOf(r) != powerBase_ || toolkit::bitsOf(exponent) != powerExp_) {
+            powerBase_ = toolkit::bitsOf(r);
+            powerExp_ = toolkit::bitsOf(exponent);
             power_ = std::pow(r, exponent);
         }
         return gmStep * mass / power_;
     }
     PullParts components(double g, double dx, double r) {
         const double ratio = dx / r;
-        const std::uint64_t bits = std::bit_cast<std::uint64_t>(ratio);
+        const std::uint64_t bits = toolkit::bitsOf(ratio);
         if (bits == (ratio_ ^ kSignBit)) {
             sin_ = -sin_;
             ratio_ = bits;

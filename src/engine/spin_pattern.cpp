@@ -2,10 +2,10 @@
 #include "engine/spin_pattern.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <limits>
 
+#include "toolkit/bits.h"
 #include "toolkit/surface.h"
 
 namespace zephra {
@@ -44,7 +44,7 @@ Room beyondEdge(double c, double size) {
 }  // namespace
 
 bool PatternPlacer::sameBits(double a, double b) {
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+    return toolkit::bitsOf(a) == toolkit::bitsOf(b);
 }
 
 // The centre's move is taken with its sign; the turn and a change of radius move a point at most by the arc

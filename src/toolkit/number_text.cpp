@@ -292,13 +292,11 @@ std::string formatNumber(double x, std::string_view pattern) {
 }
 
 std::optional<std::int16_t> toInt16(double x) {
-    if (std::isnan(x)) return std::nullopt;
-    double r = std::floor(x);
-    const double rest = x - r;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(r, 2.0) != 0)) r += 1;
-    if (r < std::numeric_limits<std::int16_t>::min() || r > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    return static_cast<std::int16_t>(r);
+    // The numbers that round into range, halves to the even neighbour (-32768.5 to -32768, 32767.5 to
+    // 32768); NaN is none of them.
+    if (!(x >= -32768.5 && x < 32767.5)) return std::nullopt;
+    // Rounding to nearest with halves to even is the processor's default mode, which this program keeps.
+    return static_cast<std::int16_t>(std::lrint(x));
 }
 
 std::int16_t clampToInt16(double x) {

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/random_source.h"
 
-#include <bit>
 #include <cmath>
+
+#include "toolkit/bits.h"
 
 namespace zephra::toolkit {
 
 void RandomSource::seed(double s) {
     // Any double, NaN included, maps to a state; equal seeds give equal sequences.
-    state_ = std::isnan(s) ? 0 : std::bit_cast<std::uint64_t>(s + 0.0);
+    state_ = std::isnan(s) ? 0 : bitsOf(s + 0.0);
 }
 
 double RandomSource::next() {
