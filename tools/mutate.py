@@ -71,8 +71,8 @@ def select(mutations, only, lines, sample, seed, no_headers):
     if no_headers:
         chosen = [m for m in chosen if not m[1].endswith(".h")]
     if lines:
-        first, _, last = lines.partition("-")
-        chosen = [m for m in chosen if int(first) <= m[0] <= int(last or first)]
+        ranges = [(int(a), int(b or a)) for a, _, b in (item.partition("-") for item in lines.split(","))]
+        chosen = [m for m in chosen if any(a <= m[0] <= b for a, b in ranges)]
     if sample and sample < len(chosen):
         chosen = sorted(random.Random(seed).sample(chosen, sample))
     return chosen
@@ -254,7 +254,7 @@ def main():
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--only", action="append", default=[], metavar="PATH",
                         help="only the mutations of files under PATH (may be given several times)")
-    parser.add_argument("--lines", help="only the mutations on these lines of the list: N or N-M")
+    parser.add_argument("--lines", help="only the mutations on these lines of the list: N, N-M, or several of them with commas")
     parser.add_argument("--sample", type=int, default=0, help="a random sample of this many of the chosen mutations")
     parser.add_argument("--seed", type=int, default=1, help="the sample's seed")
     parser.add_argument("--no-headers", action="store_true",
