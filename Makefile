@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 # Where `make install` puts the program (DESTDIR=... stages it below another folder, as packagers do).
 PREFIX ?= /usr/local
 
-.PHONY: deps run test test-debug bench torture fuzz mutate format clean install deb
+.PHONY: deps run test test-debug bench torture fuzz mutate format clean install deb web test-web
 
 deps:
 	@tools/install-deps.sh
@@ -52,20 +52,52 @@ torture: deps build/release/build.ninja
 	cmake --build build/release -j $(JOBS) --target zephra_torture_tests
 	ZEPHRA_TORTURE_EVENTS=$${EVENTS:-10000000} build/release/tests/zephra_torture_tests
 
-# The libFuzzer targets, built with clang: build/fuzz/fuzz/number_text_fuzz and event_fuzz.
+# The libFuzzer targets, built with clang: build/fuzz/fuzz/number_text_fuzz, event_fuzz and run_file_fuzz (its
+# corpus starts from a scenario file and a saved run that zephra-batch writes).
 fuzz:
 	@tools/install-deps.sh clang
 	cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DZEPHRA_QT=OFF -DZEPHRA_SANITIZE=ON -DZEPHRA_FUZZ=ON
-	cmake --build build/fuzz -j $(JOBS) --target number_text_fuzz event_fuzz
+	cmake --build build/fuzz -j $(JOBS) --target number_text_fuzz event_fuzz run_file_fuzz zephra-batch
 	build/fuzz/fuzz/number_text_fuzz -max_total_time=$${SECONDS_PER_FUZZER:-60}
 	build/fuzz/fuzz/event_fuzz -max_total_time=$${SECONDS_PER_FUZZER:-60}
+	mkdir -p build/fuzz/run_file_corpus
+	build/fuzz/zephra-batch --export-scenario 25 build/fuzz/run_file_corpus/scenario25.zephra
+	build/fuzz/zephra-batch --scenario 1 --iterations 300 --out build/fuzz --save build/fuzz/run_file_corpus/run1.zephra > /dev/null
+	build/fuzz/fuzz/run_file_fuzz -max_len=4000000 -max_total_time=$${SECONDS_PER_FUZZER:-60} build/fuzz/run_file_corpus
 
 # Fault injection: each line of tools/mutations.txt applied alone to a scratch copy (build/mutate), the whole
 # program built, then the tests CI runs (Qt offscreen; not Slurm, not install); prints the score, the timeouts and
 # the mutations no test caught. Long: not part of test or CI. ARGS passes options, e.g. ARGS="--only src/ui".
 mutate: deps
 	python3 tools/mutate.py --jobs $(JOBS) $(ARGS)
+
+# The page: build/web (index.html, page.js, zephra.js, zephra.wasm), served by any static web server. glibc's
+# sources give the page the desktop's sine, cosine, arc tangent, hypotenuse and power (src/web/libm).
+WEB_PACKAGES = emscripten chromium glibc-source
+web:
+	@tools/install-deps.sh $(WEB_PACKAGES)
+	cmake --preset web
+	cmake --build build/emscripten -j $(JOBS) --target zephra-web
+
+# The page in headless Chromium against the native window model, with puppeteer-core (told never to fetch a
+# browser of its own) installed below build/. Also the number text's and the multiply-add's tests built with
+# emscripten, under node.
+# The page's screenshot goes below build/; WEB_SCREENSHOT=docs/screenshots/web-scenario-10.png refreshes the
+# README's.
+WEB_SCREENSHOT ?= build/web-test/web-scenario-10.png
+test-web: web build/release/build.ninja
+	cmake --build build/release -j $(JOBS) --target zephra_web_replay
+	cmake --build build/emscripten -j $(JOBS) --target zephra_web_number_text_tests zephra_web_exact_fma_tests \
+	  zephra_web_replay
+	node --no-experimental-fetch build/emscripten/src/web/zephra_web_number_text_tests.js
+	node --no-experimental-fetch build/emscripten/src/web/zephra_web_exact_fma_tests.js
+	@mkdir -p build/web-test && cp tests/web/package.json build/web-test/
+	cd build/web-test && PUPPETEER_SKIP_DOWNLOAD=1 npm install --no-audit --no-fund --silent
+	ZEPHRA_WEB_SITE=build/web ZEPHRA_WEB_REPLAY=build/release/tests/zephra_web_replay \
+	  ZEPHRA_WEB_REPLAY_NODE=build/emscripten/src/web/zephra_web_replay.js \
+	  ZEPHRA_NODE_MODULES=build/web-test/node_modules ZEPHRA_SCREENSHOT=$(WEB_SCREENSHOT) \
+	  node tests/web/page_test.mjs
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -50,6 +50,10 @@ if(TARGET zephra)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${ZEPHRA_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  # The type of run files (.zephra), which the menu entry opens: a double-click starts the window on one.
+  configure_file(${ZEPHRA_PACKAGING}/zephra.mime.xml.in ${CMAKE_CURRENT_BINARY_DIR}/${ZEPHRA_APP_ID}.mime.xml @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${ZEPHRA_APP_ID}.mime.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${ZEPHRA_APP_ID}.xml)
 
   # The icon in the hicolor sizes, painted by the window's own artwork code.
   set(ZEPHRA_ICON_SIZES 16 22 24 32 48 64 128 256)

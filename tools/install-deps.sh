@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Zephra needs to build, test and run, when any of them is missing.
-# Extra package names given as arguments are installed too (clang for the fuzzers, dpkg-dev for the package).
+# Extra package names given as arguments are installed too (clang for the fuzzers, dpkg-dev for the package,
+# emscripten, chromium and glibc-source for the page).
 # Qt Charts needs the Qt OpenGL development files to be found by CMake (libqt6opengl6-dev); python3, GNU Parallel,
-# Slurm and munge run and test zephra-sweep.
+# Slurm and munge run and test zephra-sweep; nlohmann's JSON and zlib read and write run files.
 set -euo pipefail
 packages=(g++ cmake ninja-build make qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl1-mesa-dev
-          libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-noto-mono desktop-file-utils appstream
+          nlohmann-json3-dev zlib1g-dev libgtest-dev libbenchmark-dev libfast-float-dev xvfb xauth fonts-dejavu-core
+          fonts-noto-mono desktop-file-utils appstream
           python3 parallel slurm-wlm munge "$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -29,7 +29,8 @@ struct OptionRow {
     bool stopRule;      // one of the mutually exclusive ways a run stops
     const char* help;
     Apply apply;
-    bool repeatable = false;  // may be given again (a body option, for another body)
+    bool repeatable = false;   // may be given again (a body option, for another body)
+    bool secondValue = false;  // followed by a file name as well
 };
 
 Refusal applyCount(std::optional<double>& target, const std::string& name, const std::string& value) {
@@ -62,6 +63,23 @@ const OptionRow kOptions[] = {
      [](BatchOptions& o, const std::string&, const std::string& v) {
          return applyIndex(o.scenario, v, 1, 33, "scenario");
      }},
+    {"--load", nullptr, "FILE", false, "start from a scenario file or a saved run (.zephra), not a button",
+     [](BatchOptions& o, const std::string& name, const std::string& v) -> Refusal {
+         if (v.empty()) return name + " needs a file name";
+         o.loadFile = v;
+         return std::nullopt;
+     }},
+    {"--save", nullptr, "FILE", false, "save the run once it stops, paused, to go on with --load",
+     [](BatchOptions& o, const std::string& name, const std::string& v) -> Refusal {
+         if (v.empty()) return name + " needs a file name";
+         o.saveFile = v;
+         return std::nullopt;
+     }},
+    {"--export-scenario", nullptr, "N FILE", false, "write preset N as a scenario file and run nothing",
+     [](BatchOptions& o, const std::string&, const std::string& v) {
+         return applyIndex(o.exportScenario, v, 1, 33, "scenario");
+     },
+     false, true},
     {"--iterations", nullptr, "N", true, "run N ticks",
      [](BatchOptions& o, const std::string& name, const std::string& v) {
          return applyCount(o.iterations, name, v);
@@ -146,7 +164,9 @@ const OptionRow* findOption(const std::string& name) {
 
 std::string usageText() {
     std::string text =
-        "usage: zephra-batch --scenario N [--iterations N | --orbits N | --until-end] [options]\n";
+        "usage: zephra-batch --scenario N | --load FILE [--iterations N | --orbits N | --until-end] "
+        "[options]\n"
+        "       zephra-batch --export-scenario N FILE\n";
     for (const OptionRow& row : kOptions) {
         std::string left = std::string("  ") + row.name;
         if (row.alias != nullptr) left += std::string(", ") + row.alias;
@@ -160,6 +180,10 @@ std::string usageText() {
         "window's first tick undoes, is refused. Vessor Theory, Dark Cloud, Bounce, the dark-cloud friction\n"
         "and the gravity exponent are options the window itself never shows: a run with them has no twin in\n"
         "the window.\n"
+        "A file to load is a scenario file, which starts as its preset button would, or a saved run, which\n"
+        "goes on where it was saved; the overrides then apply as after a button. A file refused is one line\n"
+        "naming the file and the field, with exit status 2. --save and --export-scenario write beside FILE\n"
+        "and take its place only when complete.\n"
         "The trace is written beside FILE.csv and takes its place only when complete; a refused or\n"
         "interrupted run leaves an existing one as it was.\n"
         "end_code in the summary: 0, or 11 once the distance scale has widened, while the run goes on; the\n"
@@ -168,13 +192,13 @@ std::string usageText() {
         "position or velocity no longer a finite number.\n";
     return text + "exit status: " + std::to_string(kExitDone) + " done; " + std::to_string(kExitBadInput) +
            " bad command line, unusable --out folder, data-drift.txt or --trace file,\n"
-           "             or override not kept; " +
+           "             a --load file refused, or override not kept; " +
            std::to_string(kExitRecordsLost) +
            " the run completed but drift records were lost (see\n"
            "             \"drift_file\"; a record waits at most " +
            std::to_string(tracking::kDriftLockWait.count()) +
            " s for another program's lock on the\n"
-           "             file) or the --trace file was not written in full\n";
+           "             file), or the --trace or --save file was not written in full\n";
 }
 
 std::variant<BatchOptions, std::string> parseOptions(const std::vector<std::string>& args) {
@@ -197,10 +221,20 @@ std::variant<BatchOptions, std::string> parseOptions(const std::vector<std::stri
             if (k + 1 >= args.size()) return "missing value after " + name;
             value = args[++k];
         }
+        if (row->secondValue) {
+            if (k + 1 >= args.size() || args[k + 1].empty())
+                return "missing FILE after " + name + " " + value;
+            options.exportFile = args[++k];
+        }
         if (Refusal refused = row->apply(options, name, value)) return *refused;
         if (options.help) return options;
     }
-    if (options.scenario == 0) return "--scenario is required";
+    if (options.exportScenario != 0) {
+        if (seen.size() > 1) return "--export-scenario runs nothing: give it alone";
+        return options;
+    }
+    if (options.scenario != 0 && !options.loadFile.empty()) return "choose one of --scenario and --load";
+    if (options.scenario == 0 && options.loadFile.empty()) return "--scenario or --load is required";
     if (stopRules > 1) return "choose one of --iterations, --orbits and --until-end";
     if (given("--json") && given("--jsonl")) return "choose one of --json and --jsonl";
     if (given("--iterations") && given("--max-iterations"))

@@ -13,7 +13,11 @@
 namespace zephra::batch {
 
 struct BatchOptions {
-    int scenario = 0;                  // scenario button 1..33
+    int scenario = 0;                  // scenario button 1..33, or 0 with a file to load
+    std::string loadFile;              // a scenario file or saved run to start from, in place of a button
+    std::string saveFile;              // where the run is saved once it stops; empty: not saved
+    int exportScenario = 0;            // a preset to write as a scenario file instead of running anything
+    std::string exportFile;            // where it goes
     std::optional<double> iterations;  // stop after this many ticks
     std::optional<double> orbits;      // stop once this many orbits are complete
     double maxIterations = 50000000;   // at most this many ticks when orbits or the end of the run decide
@@ -27,8 +31,10 @@ struct BatchOptions {
 
 // Exit statuses.
 inline constexpr int kExitDone = 0;
-inline constexpr int kExitBadInput = 2;     // a refused command line or override, or an unusable --out folder
-inline constexpr int kExitRecordsLost = 3;  // the run completed, but drift records did not reach the file
+inline constexpr int kExitBadInput = 2;     // a refused command line or override, an unusable --out folder,
+                                            // or a file to load that is refused
+inline constexpr int kExitRecordsLost = 3;  // the run completed, but drift records did not reach the file, or
+                                            // the trace or the saved run was not written
 
 // The usage text, option by option.
 std::string usageText();

@@ -4,19 +4,40 @@
 #include <chrono>
 
 #include "batch/interruptions.h"
+#include "runfile/run_file.h"
 
 namespace zephra::batch {
 
 RunRecord runScenario(FormOrbit& form, const BatchOptions& options, tracking::TraceRecorder* trace) {
+    RunRecord record;
+    std::optional<runfile::Opened> opened;
+    if (!options.loadFile.empty()) {
+        std::variant<runfile::Opened, std::string> read = runfile::readRunFile(options.loadFile);
+        if (auto* problem = std::get_if<std::string>(&read)) {
+            record.refused = *problem;
+            return record;
+        }
+        opened = std::move(std::get<runfile::Opened>(read));
+        if (opened->run && options.timeScale) {
+            record.refused = "--time-scale chooses the scale of a scenario's start; " + options.loadFile +
+                             " is a saved run, which keeps its own";
+            return record;
+        }
+    }
     if (options.timeScale) {
         form.Optime[*options.timeScale].select();
         form.Chuser.setValue(1);
     }
-    form.CDp[options.scenario].press();
+    if (opened) {
+        runfile::openInWindow(form, *opened);
+        // A saved run opens paused; it goes on as Pause would let it.
+        if (!form.Ti.enabled() && form.TiF.enabled()) form.Command5.press();
+    } else {
+        form.CDp[options.scenario].press();
+    }
 
     SimState& st = form.st;
     if (trace != nullptr) form.onTickDone = [trace](const SimState& done) { trace->afterTick(done); };
-    RunRecord record;
     record.refused = applyOverrides(form, options.overrides);
     if (record.refused) return record;
     const double tickLimit = options.iterations.value_or(options.maxIterations);

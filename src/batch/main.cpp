@@ -13,8 +13,9 @@
 #include "batch/batch_run.h"
 #include "batch/interruptions.h"
 #include "batch/output_checks.h"
-#include "batch/pending_file.h"
 #include "batch/summary_json.h"
+#include "runfile/pending_file.h"
+#include "runfile/run_file.h"
 #include "toolkit/headless_platform.h"
 #include "tracking/trace_csv.h"
 #include "ui/form_orbit.h"
@@ -32,6 +33,13 @@ int main(int argc, char** argv) {
         std::fputs(batch::usageText().c_str(), stdout);
         return batch::kExitDone;
     }
+    if (options.exportScenario != 0) {
+        if (const auto problem = runfile::exportScenario(options.exportScenario, options.exportFile)) {
+            std::fprintf(stderr, "zephra-batch: %s\n", problem->c_str());
+            return batch::kExitBadInput;
+        }
+        return batch::kExitDone;
+    }
     // The window names its file by a full path; so does batch, whatever folder text it was given.
     const std::filesystem::path folder = std::filesystem::absolute(options.folder).lexically_normal();
     if (const std::optional<std::string> problem = batch::driftFolderProblem(folder)) {
@@ -41,7 +49,7 @@ int main(int argc, char** argv) {
 
     // From here on an interruption lets the run remove the trace it has not finished.
     batch::catchInterruptions();
-    batch::PendingFile trace;
+    runfile::PendingFile trace;
     if (!options.traceFile.empty()) {
         std::optional<std::string> problem =
             batch::traceProblem(options.traceFile, folder / "data-drift.txt");
@@ -76,7 +84,18 @@ int main(int argc, char** argv) {
         batch::dieOfInterruption();
     }
 
-    std::fputs(batch::summaryJson(form, options, record).c_str(), stdout);
+    const std::string summary = batch::summaryJson(form, options, record);
+    std::optional<std::string> saveFailure;
+    if (!options.saveFile.empty()) {
+        // Saved as the window saves: paused first.
+        if (form.Ti.enabled()) form.Command5.press();
+        saveFailure = runfile::saveRun(form, options.saveFile);
+    }
+    std::fputs(summary.c_str(), stdout);
+    if (saveFailure) {
+        std::fprintf(stderr, "zephra-batch: --save %s\n", saveFailure->c_str());
+        return batch::kExitRecordsLost;
+    }
     if (traceFailure) {
         std::fprintf(stderr, "zephra-batch: the trace %s %s\n", options.traceFile.c_str(),
                      traceFailure->c_str());

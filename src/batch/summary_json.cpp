@@ -129,7 +129,7 @@ std::string summaryJson(const FormOrbit& form, const BatchOptions& options, cons
     };
 
     std::string out = "{\n";
-    out += field("scenario", jsonNumber(options.scenario));
+    out += field("scenario", jsonNumber(st.ScenarioNo));
     out += field("overrides", overridesJson(options));
     out += field("iterations", jsonNumber(st.Iters));
     out += field("orbits", jsonNumber(st.Laps));

@@ -48,6 +48,7 @@ class History {
     T operator()(int slot, int body) const {
         return data_[static_cast<std::size_t>(slot) * kPairSlots + body];
     }
+    static constexpr std::size_t kSize = static_cast<std::size_t>(kHistorySlots) * kPairSlots;
 
   private:
     struct Release {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/desktop_app.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
@@ -8,6 +10,8 @@
 #include <cmath>
 
 #include "qt/artwork.h"
+#include "qt/qt_text.h"
+#include "runfile/run_file.h"
 
 namespace zephra::qt {
 
@@ -31,6 +35,13 @@ DesktopApp::DesktopApp(toolkit::Platform& platform)
         trace_.afterTick(st);
     };
     new QShortcut(QKeySequence(Qt::Key_F2), mainWindow_.get(), [this] { chartsWindow_->open(); });
+    // Over the drawing and every control without a tooltip of its own.
+    mainWindow_->setToolTip(
+        QStringLiteral("Ctrl+S saves the run in a .zephra file, pausing it first; Ctrl+O opens a scenario "
+                       "file, which starts "
+                       "like a preset button, or a saved run, which resumes paused where it was saved."));
+    new QShortcut(QKeySequence::Save, mainWindow_.get(), [this] { chooseFileToSave(); });
+    new QShortcut(QKeySequence::Open, mainWindow_.get(), [this] { chooseFileToOpen(); });
     // Closing either window ends the program, as its "x" buttons do.
     mainWindow_->onClose = [this] { platform_.quit(); };
     farewellWindow_->onClose = [this] { platform_.quit(); };
@@ -52,6 +63,48 @@ void DesktopApp::show() {
     // The keyboard focus starts on the computation rate already chosen, where Space changes nothing. Left
     // to Qt it would start on the first control, "X", and one stray Space would leave the simulator.
     mainWindow_->mirror().widgetFor(model_->Optim[3])->setFocus(Qt::OtherFocusReason);
+}
+
+namespace {
+const QString kRunFiles = QStringLiteral("Zephra runs (*.zephra)");
+}  // namespace
+
+void DesktopApp::chooseFileToSave() {
+    gate_.deliver([this] {
+        if (model_->Ti.enabled()) model_->Command5.press();
+    });
+    const QString folder = toQString(platform_.dataFolder());
+    QString file = QFileDialog::getSaveFileName(mainWindow_.get(), QStringLiteral("Save the run"),
+                                                folder + QStringLiteral("/run.zephra"), kRunFiles);
+    if (file.isEmpty()) return;
+    if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".zephra");
+    saveRunTo(file);
+}
+
+void DesktopApp::chooseFileToOpen() {
+    const QString file = QFileDialog::getOpenFileName(
+        mainWindow_.get(), QStringLiteral("Open a scenario or a saved run"),
+        toQString(platform_.dataFolder()), kRunFiles + QStringLiteral(";;All files (*)"));
+    if (!file.isEmpty()) openRunFrom(file);
+}
+
+bool DesktopApp::saveRunTo(const QString& file) {
+    std::optional<std::string> failure;
+    gate_.deliver([&] {
+        if (model_->Ti.enabled()) model_->Command5.press();
+        failure = runfile::saveRun(*model_, file.toStdString());
+        if (failure) platform_.messageBox(*failure, "Run not saved");
+    });
+    return !failure;
+}
+
+bool DesktopApp::openRunFrom(const QString& file) {
+    std::optional<std::string> failure;
+    gate_.deliver([&] {
+        failure = runfile::openRunFile(*model_, file.toStdString());
+        if (failure) platform_.messageBox(*failure, "Run file not opened");
+    });
+    return !failure;
 }
 
 void DesktopApp::afterEvent(EventGate::Pace pace) {

@@ -34,8 +34,16 @@ class DesktopApp {
     ChartsWindow& chartsWindow() { return *chartsWindow_; }
     TimerDrive& runTimer() { return *runTimer_; }
 
+    // Run files. Ctrl+S pauses the run, as Pause does, and asks where to save it; Ctrl+O asks for a file to
+    // open; both dialogs start in the data folder. These do the rest; what fails is said in a message box,
+    // and the run in the window stays as it was.
+    bool saveRunTo(const QString& file);
+    bool openRunFrom(const QString& file);
+
   private:
     void afterEvent(EventGate::Pace pace);
+    void chooseFileToSave();
+    void chooseFileToOpen();
 
     void mirrorNow();
     void mirrorWhenFrameDue();

@@ -13,8 +13,9 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zephra [--charts]\n"
+    "usage: zephra [--charts] [FILE.zephra]\n"
     "  --charts    open the charts window (F2) at start-up\n"
+    "  FILE        open a scenario file or a saved run at start-up (Ctrl+O)\n"
     "  --help, -h  print this text and exit\n";
 
 }  // namespace
@@ -23,8 +24,11 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // Qt has taken its own options (-platform and the like); what is left is the program's.
     bool charts = false;
+    QString file;
     for (const QString& arg : QApplication::arguments().mid(1)) {
-        if (arg == QLatin1String("--charts")) {
+        if (!arg.startsWith(QLatin1Char('-')) && file.isEmpty()) {
+            file = arg;
+        } else if (arg == QLatin1String("--charts")) {
             charts = true;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             std::fputs(kUsage, stdout);
@@ -43,6 +47,7 @@ int main(int argc, char** argv) {
     zephra::qt::DesktopApp app(platform);
     platform.setDialogParent(&app.mainWindow());
     app.show();
+    if (!file.isEmpty()) app.openRunFrom(file);
     if (charts) app.chartsWindow().open();
     return QApplication::exec();
 }

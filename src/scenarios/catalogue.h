@@ -40,12 +40,12 @@ struct Setting {
 enum class Insert { None, DriftFile, TimeScaleTip };
 
 // One body of the pair as a record starts it, in solar masses, km and km per base iteration of 1.5e-4 s.
-// VelX is 0 for both bodies in every record.
+// VelX is 0 for both bodies in every preset.
 struct Body {
     double mass = 0;
     double radius = 0;
     double posX = 0, posY = 0;
-    double velY = 0;
+    double velX = 0, velY = 0;
     double spin = 0;  // radians per base iteration
 };
 

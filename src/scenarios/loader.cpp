@@ -54,7 +54,8 @@ void placePair(SimState& st, const Scenario& s) {
     st.PosX[2] = b2.posX + shift;
     st.VelY[1] = b1.velY * s.velocityFactor;
     st.VelY[2] = b2.velY * s.velocityFactor;
-    st.VelX[1] = st.VelX[2] = 0;
+    st.VelX[1] = b1.velX * s.velocityFactor;
+    st.VelX[2] = b2.velX * s.velocityFactor;
     for (int k = 0; k < s.velocityNudges; ++k) st.VelY[1] += kVelocityNudge;
 }
 

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/number_text.h"
 
+#include <fast_float/fast_float.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace zephra::toolkit {
@@ -47,9 +50,13 @@ std::optional<double> parseNumber(std::string_view number) {
         negative = number[0] == '-';
         number.remove_prefix(1);
     }
+    // fast_float reads every decimal correctly rounded on every compiler (the standard library's
+    // floating-point from_chars is missing from some), but without a range error: a number too large reads
+    // as infinity, which is what says so here.
     double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error != std::errc() || end != number.data() + number.size()) return std::nullopt;
+    const auto [end, error] = fast_float::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc() || end != number.data() + number.size() || std::isinf(value))
+        return std::nullopt;
     return negative ? -value : value;
 }
 
@@ -100,26 +107,85 @@ struct Decimal {
     int exponent = 0;
 };
 
-// The shortest digits that read back as x: the value as the program would write it in full. Every rounding
-// of a number's text is decided on these digits, once, halves going away from zero. A double's exact binary
-// value rounds the same way except where these digits end on a half (1.005, 12345678901234.25): the half
-// is what was typed or computed, and it goes up. Subnormal values are so coarse that their shortest digits
-// say less than 15 digits could: those take the correctly rounded 15 digits of their binary value, which
-// never lies on a half.
-Decimal shortestDigits(double ax) {
-    char buffer[40];
-    const auto result =
-        ax < std::numeric_limits<double>::min()
-            ? std::to_chars(buffer, buffer + sizeof buffer, ax, std::chars_format::scientific,
-                            kSignificantDigits - 1)
-            : std::to_chars(buffer, buffer + sizeof buffer, ax, std::chars_format::scientific);
+// The digits and exponent of a printf %e text.
+Decimal decimalOf(const char* text, const char* end) {
     Decimal d;
-    const char* p = buffer;
-    for (; p != result.ptr && *p != 'e'; ++p)
+    const char* p = text;
+    for (; *p != 'e'; ++p)
         if (isDigit(*p)) d.digits[d.count++] = *p;
     ++p;  // the 'e'
-    std::from_chars(p + (*p == '+' ? 1 : 0), result.ptr, d.exponent);
+    std::from_chars(p + (*p == '+' ? 1 : 0), end, d.exponent);
     return d;
+}
+
+bool readsBackAs(const Decimal& d, double ax) {
+    char text[48];
+    std::copy_n(d.digits, d.count, text);
+    const int length =
+        d.count + std::snprintf(text + d.count, sizeof text - d.count, "e%d", d.exponent - d.count + 1);
+    double back = 0;
+    fast_float::from_chars(text, text + length, back);
+    return back == ax;
+}
+
+// The same digits one unit of the last digit up.
+Decimal oneUp(Decimal d) {
+    int i = d.count - 1;
+    while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
+    if (i >= 0) {
+        ++d.digits[i];
+    } else {
+        d.digits[0] = '1';
+        ++d.exponent;
+    }
+    return d;
+}
+
+// The correctly rounded form of ax with the given count of digits.
+Decimal nearestDigits(double ax, int digits) {
+    char buffer[40];
+    const int length = std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, ax);
+    return decimalOf(buffer, buffer + length);
+}
+
+// The shortest digits that read back as ax (finite, above 0), the nearest to ax of those: what the program
+// writes for a number in full. printf rounds correctly with every C library the program builds with, where
+// the standard library's floating-point to_chars is missing from some. For a normal value 17 digits always
+// read back, and where 15 digits read back so do their shortest; just above a power of two the doubles below
+// lie twice as close, so that the nearest 16 digits below can miss where the 16 above still read back.
+// Subnormal values are so coarse that even 1 digit may do.
+Decimal roundTripDigits(double ax) {
+    Decimal d;
+    if (ax < std::numeric_limits<double>::min()) {
+        for (int digits = 1; digits <= 17; ++digits)
+            if (d = nearestDigits(ax, digits); readsBackAs(d, ax)) break;
+    } else {
+        for (int digits = kSignificantDigits; digits <= 17; ++digits) {
+            d = nearestDigits(ax, digits);
+            if (digits == 17 || readsBackAs(d, ax)) break;
+            int binaryExponent = 0;
+            if (digits == 16 && std::frexp(ax, &binaryExponent) == 0.5) {
+                if (const Decimal up = oneUp(d); readsBackAs(up, ax)) {
+                    d = up;
+                    break;
+                }
+            }
+        }
+    }
+    // A shorter form shows as a longer one with zeros after it; they are no digits of the value.
+    while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
+    return d;
+}
+
+// The digits every rounding of a number's text is decided on, once, halves going away from zero: the
+// round-trip digits, the value as the program would write it in full. A double's exact binary value rounds
+// the same way except where these digits end on a half (1.005, 12345678901234.25): the half is what was
+// typed or computed, and it goes up. Subnormal values are so coarse that their shortest digits say less
+// than 15 digits could: those take the correctly rounded 15 digits of their binary value, which never lies
+// on a half.
+Decimal shortestDigits(double ax) {
+    if (ax < std::numeric_limits<double>::min()) return nearestDigits(ax, kSignificantDigits);
+    return roundTripDigits(ax);
 }
 
 // Rounds d half up to its first keep digits (0 <= keep < d.count); the digits after them become zeros, which
@@ -289,6 +355,41 @@ std::string formatNumber(double x, std::string_view pattern) {
         for (char c : fractionPattern) out += c == '0' ? r.digitAt(power--) : c;
     }
     return out;
+}
+
+std::string roundTripText(double x) {
+    if (std::isnan(x)) return std::signbit(x) ? "-nan" : "nan";
+    std::string out = std::signbit(x) ? "-" : "";
+    if (std::isinf(x)) return out + "inf";
+    if (x == 0) return out + "0";
+    const Decimal d = roundTripDigits(std::fabs(x));
+    const std::string_view digits(d.digits, static_cast<std::size_t>(d.count));
+    std::string scientific(digits.substr(0, 1));
+    if (d.count > 1) (scientific += '.') += digits.substr(1);
+    char exponent[16];
+    std::snprintf(exponent, sizeof exponent, "e%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
+    scientific += exponent;
+    std::string fixed;
+    if (d.exponent < 0) {
+        fixed = "0." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + std::string(digits);
+    } else if (d.count <= d.exponent + 1) {
+        // A whole number is written with all its digits, exact, where the shortest form would pad zeros.
+        if (d.exponent + 1 > static_cast<int>(scientific.size())) return out + scientific;
+        char whole[32];
+        fixed.assign(whole,
+                     static_cast<std::size_t>(std::snprintf(whole, sizeof whole, "%.0f", std::fabs(x))));
+    } else {
+        const std::size_t whole = static_cast<std::size_t>(d.exponent) + 1;
+        fixed = std::string(digits.substr(0, whole)) + '.' + std::string(digits.substr(whole));
+    }
+    return out + (fixed.size() <= scientific.size() ? fixed : scientific);
+}
+
+std::optional<double> readRoundTripText(std::string_view text) {
+    double value = 0;
+    const auto [end, error] = fast_float::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
 }
 
 std::optional<std::int16_t> toInt16(double x) {

@@ -32,6 +32,12 @@ std::string signedNumberText(double x);
 // minimum count of integer digits. Non-finite values give their plain text.
 std::string formatNumber(double x, std::string_view pattern);
 
+// A number in full for files that programs read back: the shortest text that reads back as x (the nearest
+// to x of those), in fixed notation unless exponent notation ("1e+22", "5e-324") is shorter; "inf", "nan".
+std::string roundTripText(double x);
+// The whole text as one number of that form (sign, "inf" and "nan" included); empty when it is none.
+std::optional<double> readRoundTripText(std::string_view text);
+
 // The 16-bit conversion, halves to the even neighbour; empty when the result would not fit.
 std::optional<std::int16_t> toInt16(double x);
 // The same, clamped into -32768..32767 (NaN gives 0).

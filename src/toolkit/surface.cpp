@@ -16,4 +16,12 @@ void Surface::clear() {
     ++generation_;
 }
 
+void Surface::restore(const std::vector<Color>& pixels) {
+    if (pixels.size() != pixels_.size()) return;
+    pixels_ = pixels;
+    changed_.clear();
+    changedTooMany_ = true;  // any pixel may be lit
+    ++generation_;
+}
+
 }  // namespace zephra::toolkit

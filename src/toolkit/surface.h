@@ -49,6 +49,8 @@ class Surface {
         return pixels_[static_cast<std::size_t>(py) * kWidthPixels + static_cast<std::size_t>(px)];
     }
     void clear();
+    // Puts a saved drawing back, kWidthPixels x kHeightPixels colours row by row.
+    void restore(const std::vector<Color>& pixels);
 
     const Color* pixels() const { return pixels_.data(); }
     // Bumped whenever a pixel changes, so a front end repaints only when there is something new.

@@ -117,4 +117,38 @@ DriftWriter::Count DriftWriter::count(const std::string& path) const {
     return count;
 }
 
+DriftWriter::Resume DriftWriter::resumeInfo() const {
+    return {.inFile = inFile_,
+            .written = written_,
+            .lost = lost_,
+            .failure = failure_,
+            .lastRecord = lastRecord_};
+}
+
+void DriftWriter::resume(const std::string& path, const Resume& saved) {
+    inFile_ = saved.inFile;
+    written_ = saved.written;
+    lost_ = saved.lost;
+    failure_ = saved.failure;
+    lastRecord_ = saved.lastRecord;
+    mark_.reset();
+    const int fd = lastRecord_.empty() ? -1 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        *this = DriftWriter(lockWait_);
+        return;
+    }
+    struct stat found {};
+    std::string tail(lastRecord_.size(), '\0');
+    if (::fstat(fd, &found) == 0 && S_ISREG(found.st_mode) &&
+        static_cast<std::uintmax_t>(found.st_size) >= tail.size() &&
+        ::pread(fd, tail.data(), tail.size(), found.st_size - static_cast<off_t>(tail.size())) ==
+            static_cast<ssize_t>(tail.size()) &&
+        tail == lastRecord_)
+        mark_ = Mark{static_cast<std::uintmax_t>(found.st_dev), static_cast<std::uintmax_t>(found.st_ino),
+                     static_cast<std::uintmax_t>(found.st_size)};
+    ::close(fd);
+    // Records of a file that has gone on without this run are no longer this writer's to count.
+    if (!mark_) *this = DriftWriter(lockWait_);
+}
+
 }  // namespace zephra::tracking

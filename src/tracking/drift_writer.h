@@ -33,6 +33,17 @@ class DriftWriter {
     };
     Count count(const std::string& path) const;
 
+    // What a saved run keeps of its writer, so that its records go on in the same file when it is opened.
+    struct Resume {
+        double inFile = 0, written = 0, lost = 0;
+        std::string failure;
+        std::string lastRecord;  // the text that ends the file; empty before the first record
+    };
+    Resume resumeInfo() const;
+    // Takes the counts back and goes on appending to the file at path, if it still ends with the last
+    // record; otherwise the writer starts as a new one, and the next record starts the file afresh.
+    void resume(const std::string& path, const Resume& saved);
+
   private:
     // The file as this writer left it.
     struct Mark {

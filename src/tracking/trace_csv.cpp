@@ -2,11 +2,12 @@
 #include "tracking/trace_csv.h"
 
 #include <array>
-#include <charconv>
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <string_view>
+
+#include "toolkit/number_text.h"
 
 namespace zephra::tracking {
 
@@ -35,9 +36,7 @@ constexpr std::size_t kFieldCount = 2 + kTickColumns.size() + kOrbitColumns.size
 constexpr std::string_view kDriftFromColumn = ",drift_from";
 
 void putNumber(std::ostream& out, double value) {
-    char text[32];
-    const auto written = std::to_chars(text, text + sizeof text, value);
-    out.write(text, written.ptr - text);
+    out << toolkit::roundTripText(value);
 }
 
 template <typename Row, std::size_t N>
@@ -52,19 +51,12 @@ void putEmpty(std::ostream& out, std::size_t count) {
     for (std::size_t k = 0; k < count; ++k) out << ',';
 }
 
-std::optional<double> numberOf(std::string_view text) {
-    double value = 0;
-    const auto read = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || read.ec != std::errc() || read.ptr != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 // Fills the columns from fields[first...]; names the field that is not a number, if one is not.
 template <typename Row, std::size_t N>
 std::optional<std::string> getFields(Row& row, const std::array<Column<Row>, N>& columns,
                                      const std::vector<std::string_view>& fields, std::size_t first) {
     for (std::size_t k = 0; k < N; ++k) {
-        const std::optional<double> value = numberOf(fields[first + k]);
+        const std::optional<double> value = toolkit::readRoundTripText(fields[first + k]);
         if (!value) return std::string(columns[k].name) + " is not a number";
         row.*columns[k].field = *value;
     }
@@ -139,7 +131,7 @@ std::variant<Trace, std::string> readTraceCsv(std::istream& in) {
         if (text.empty()) return refuse("a blank line before the end");
         const std::vector<std::string_view> fields = split(text);
         if (fields.size() != fieldCount) return refuse(std::to_string(fieldCount) + " fields expected");
-        const std::optional<double> days = numberOf(fields[1]);
+        const std::optional<double> days = toolkit::readRoundTripText(fields[1]);
         if (!days) return refuse("days is not a number");
         std::optional<std::string> problem;
         if (fields[0] == "tick") {

@@ -16,16 +16,19 @@
 #include <array>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <string>
 
 #include "engine/sim_state.h"
 #include "engine/tick.h"
+#include "scenarios/stored_scenario.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "toolkit/platform.h"
 #include "toolkit/surface.h"
 #include "tracking/drift_writer.h"
 #include "ui/form_farewell.h"
+#include "ui/saved_run.h"
 
 namespace zephra {
 
@@ -163,6 +166,12 @@ class FormOrbit : public toolkit::Form {
     void Command5_Click();
     void PawsOff();
     void KlikBut();
+    // Opening a file (ui/file_handlers.cpp): a scenario starts as its preset button would; a saved run
+    // takes the place of the run in the window and waits, paused, where it was saved.
+    void OpenScenario(std::shared_ptr<const scenarios::StoredScenario> scenario);
+    void ResumeRun(std::shared_ptr<const scenarios::StoredScenario> scenario, SavedRun& run);
+    // The record the run in the window started from: a preset's or an opened file's; none before the first.
+    const scenarios::Scenario* scenarioInForce() const;
     // Time scale and computation rate (ui/scale_handlers.cpp).
     // Whether "User Overide" keeps the time scale in force: only once a scale was ever chosen.
     bool userTimeScaleInForce() const;
@@ -265,11 +274,13 @@ class FormOrbit : public toolkit::Form {
     // -- scenarios: the window's steps of a scenario load (ui/scenario_handlers.cpp); the run's state is
     // reset between the first two by scenarios::resetRunState --
     void resetControlsForRun(int Index);
-    void applyScenarioValues(int Index);
+    void applyScenarioValues(int Index, const scenarios::Scenario* scenario);
     void startLoadedRun();
     // Ends the run where it stands, the state left for inspection, with an end code of its own (none of
     // the codes a scenario ends with) and the reason in LaChirp(1).
     void stopRun(float endCode, const std::string& notice);
+    // The scenario file the run started from; none for a preset.
+    std::shared_ptr<const scenarios::StoredScenario> openedScenario_;
     // -- tracking --
     // The elapsed days and years as the clock labels show them (ui/clock_handlers.cpp).
     std::string elapsedDaysText() const;

@@ -114,9 +114,10 @@ void applyScenario(FormOrbit& f, const scenarios::Scenario& s) {
 // logs itself, ticking a physics option restarts the gravity history), and the run must start clean.
 void FormOrbit::CDp_Click(int Index) {
     if (!decltype(CDp)::inRange(Index)) return;
+    openedScenario_.reset();
     resetControlsForRun(Index);
     scenarios::resetRunState(st, Index);
-    applyScenarioValues(Index);
+    applyScenarioValues(Index, scenarios::findScenario(Index));
     startLoadedRun();
 }
 
@@ -174,8 +175,7 @@ void FormOrbit::resetControlsForRun(int Index) {
     CDp[Index].setBackColor(Label7.foreColor());
 }
 
-void FormOrbit::applyScenarioValues(int Index) {
-    const scenarios::Scenario* scenario = scenarios::findScenario(Index);
+void FormOrbit::applyScenarioValues(int Index, const scenarios::Scenario* scenario) {
     if (scenario == nullptr) return;
     const bool density = Index >= scenarios::kFirstCloudScenario;
     if (density) LaChirp[0].setAlignment(toolkit::Alignment::Left);

@@ -18,6 +18,13 @@ appstreamcli validate --no-net --pedantic "$metainfo"
 grep -qx "Icon=$id" "$desktop" || fail "the menu entry does not name the icon $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
   fail "the metadata does not launch $id.desktop"
+# Run files open in the window: the entry takes a file and names the type the installed type list declares.
+mime=$usr/share/mime/packages/$id.xml
+type=$(sed -n 's/^MimeType=\([^;]*\);$/\1/p' "$desktop")
+[ -n "$type" ] || fail "the menu entry registers no type of file"
+grep -q "^Exec=.* %f$" "$desktop" || fail "the menu entry does not pass the file it opens"
+grep -q "<mime-type type=\"$type\">" "$mime" && grep -q '<glob pattern="\*.zephra"/>' "$mime" ||
+  fail "$mime does not declare $type for *.zephra"
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 [ -x "$usr/bin/$exec_name" ] || fail "the menu entry runs $exec_name, which is not installed"
 

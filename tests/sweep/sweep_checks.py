@@ -149,7 +149,7 @@ if zephra_sweep.index_ranges([1, 2, 3, 5, 7, 8]) != "1-3,5,7-8":
 
 # What would make every run fail is refused before the first.
 for scenario, words in (("0", "0 is not a scenario button"), ("34", "34 is not"), ("1.5", "1.5 is not"),
-                        ('"pair.zephra"', "file name")):
+                        ('"missing.zephra"', "missing.zephra: no such file"), ('""', "nor a file name")):
     refused('{"scenarios": [%s]}' % scenario, words)
 for key, words in (("gravity-speed:1", "takes no body number"), ("body-mass", "give the body"),
                    ("body-mass:3", "give the body"), ("bogus", "no override --bogus"), ("orbits", "same for every"),
@@ -218,6 +218,12 @@ with subprocess.Popen([sys.executable, SWEEP, "commands", describe("long.json", 
     reader.stdout.close()
     if reader.stderr.read():
         failures.append("commands into a closed pipe says something")
+
+# A scenario file beside the description is loaded by each of its runs by its full name, beside a button.
+describe("pair.zephra", "{}")
+status, out, err = run("commands", describe("files.json", '{"scenarios": [1, "pair.zephra"]}'), new_folder())
+if status != 0 or "--scenario 1 " not in out or "--load " + shlex.quote(path("pair.zephra")) + " " not in out:
+    failures.append("a scenario file beside the sweep: %s %s" % (status, err or out))
 
 for failure in failures:
     print("FAIL: " + failure, file=sys.stderr)

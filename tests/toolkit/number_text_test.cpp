@@ -86,7 +86,10 @@ TEST(NumberText, FifteenDigitsHalvesUpFixedFrom1EMinus15ToBelow1E15) {
                         {9.99999999999999e-16, "9.99999999999999E-16"},
                         {1e-100, "1E-100"},
                         {5360000000, "5360000000"},
-                        {1.98855e30, "1.98855E+30"}};
+                        {1.98855e30, "1.98855E+30"},
+                        // A power of two whose nearest 16 digits do not read back but the 16 above do:
+                        // 7.120236347223045E-307, whose half goes up.
+                        {std::ldexp(1.0, -1017), "7.12023634722305E-307"}};
     for (const Row& row : rows) EXPECT_EQ(numberText(row.value), row.text) << row.text;
     EXPECT_EQ(numberText(std::numeric_limits<double>::quiet_NaN()), "NaN");
     // The signed form leads with a blank unless negative.

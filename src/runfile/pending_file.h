@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-namespace zephra::batch {
+namespace zephra::runfile {
 
 class PendingFile {
   public:
@@ -34,4 +34,4 @@ class PendingFile {
     std::ofstream out_;
 };
 
-}  // namespace zephra::batch
+}  // namespace zephra::runfile

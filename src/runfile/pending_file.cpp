@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch/pending_file.h"
+#include "runfile/pending_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace zephra::batch {
+namespace zephra::runfile {
 
 std::optional<std::string> PendingFile::open(const std::filesystem::path& given) {
     discard();
@@ -62,4 +62,4 @@ void PendingFile::discard() {
     temporary_.clear();
 }
 
-}  // namespace zephra::batch
+}  // namespace zephra::runfile
