@@ -66,10 +66,11 @@ fuzz:
 	build/fuzz/zephra-batch --scenario 1 --iterations 300 --out build/fuzz --save build/fuzz/run_file_corpus/run1.zephra > /dev/null
 	build/fuzz/fuzz/run_file_fuzz -max_len=4000000 -max_total_time=$${SECONDS_PER_FUZZER:-60} build/fuzz/run_file_corpus
 
-# Fault injection: each line of tools/mutations.txt applied alone to a scratch copy (build/mutate), the unit
-# tests built and run; prints the score and the mutations no test caught. Long: not part of test or CI.
+# Fault injection: each line of tools/mutations.txt applied alone to a scratch copy (build/mutate), the whole
+# program built, then the tests CI runs (Qt offscreen; not Slurm, not install); prints the score, the timeouts and
+# the mutations no test caught. Long: not part of test or CI. ARGS passes options, e.g. ARGS="--only src/ui".
 mutate: deps
-	python3 tools/mutate.py --jobs $(JOBS)
+	python3 tools/mutate.py --jobs $(JOBS) $(ARGS)
 
 # The page: build/web (index.html, page.js, zephra.js, zephra.wasm), served by any static web server. glibc's
 # sources give the page the desktop's sine, cosine, arc tangent, hypotenuse and power (src/web/libm).

@@ -14,11 +14,8 @@
 #include <sstream>
 #include <string>
 #include <tuple>
-#include <variant>
 
 #include "toolkit/headless_platform.h"
-#include "tracking/trace_csv.h"
-#include "tracking/trace_recorder.h"
 #include "ui/form_orbit.h"
 
 namespace {
@@ -84,14 +81,11 @@ TEST_P(BadOptions, GiveUsageAndStatusTwoWithoutOutput) {
     EXPECT_NE(outcome.errors.find("zephra-batch: "), std::string::npos);
 }
 
+// The ranges of the options are tried on the parser itself (overrides_test); here the program's own refusals.
 INSTANTIATE_TEST_SUITE_P(Rows, BadOptions,
-                         ::testing::Values("", "--scenario", "--scenario 0", "--scenario 34",
-                                           "--scenario 2.5", "--scenario x", "--scenario 10 --orbits 0",
-                                           "--scenario 10 --frobnicate", "--scenario 10 --time-scale 18",
-                                           "--scenario 10 --orbits 1 --iterations 5",
-                                           "--scenario 10 --scenario 11",
+                         ::testing::Values("", "--scenario", "--scenario 2.5", "--scenario x",
+                                           "--scenario 10 --frobnicate", "--scenario 10 --scenario 11",
                                            "--scenario 10 --out /tmp --folder /tmp",
-                                           "--scenario 10 --iterations 5 --max-iterations 9",
                                            "--scenario 10 --out /no/such/zephra/folder",
                                            "--scenario 10 --trace /no/such/zephra/folder/t.csv"));
 
@@ -122,6 +116,7 @@ TEST_F(BatchFolder, OverridesComputeWhatTheWindowComputesFromTheSameActions) {
         folder.string());
     ASSERT_EQ(outcome.status, 0) << outcome.errors;
     EXPECT_EQ(outcome.output.find('\n'), outcome.output.size() - 1) << "not one line";
+    EXPECT_NE(outcome.output.find("{\"scenario\": 1, \"overrides\": {"), std::string::npos) << outcome.output;
     EXPECT_NE(outcome.output.find("\"overrides\": {\"body-vy:1\": \"9.5\", \"body-mass:2\": \"1.5\", "
                                   "\"body-x:1\": \"6000\", \"dark-friction\": \"0.0002\", "
                                   "\"gravity-exponent\": \"2.1\", \"gravity-speed\": \"2.5\", "
@@ -166,8 +161,30 @@ TEST_F(BatchFolder, OverridesComputeWhatTheWindowComputesFromTheSameActions) {
                 << key << " of body " << b;
         }
     }
-    EXPECT_EQ(summaryNumber(outcome.output, "iterations"), 400);
-    EXPECT_EQ(summaryNumber(outcome.output, "max_distance_km"), form.st.AllMax);
+    const auto& st = form.st;
+    ASSERT_NE(st.MoveErrMax[1], st.MoveErrMax[2]);
+    for (const auto& [key, value] :
+         {std::pair{"iterations", 400.0},
+          {"elapsed_seconds", st.ElapsedFrac / 100000 + st.ElapsedSec},
+          {"elapsed_days", st.ElapsedDays},
+          {"min_distance_km", st.AllMin},
+          {"max_distance_km", st.AllMax},
+          {"eccentricity_run_pct", st.AllEcc},
+          {"eccentricity_orbit_pct", st.LapEcc},
+          {"max_movement_error_pct", std::max(st.MoveErrMax[1], st.MoveErrMax[2])}})
+        EXPECT_EQ(summaryNumber(outcome.output, key), value) << key;
+}
+
+// On the finest time scale an iteration is 0.00015 s: seven of them are 0.00105 s, held in the clock's
+// hundred-thousandths of a second until a whole second is full.
+TEST_F(BatchFolder, SubSecondTimesAndAbsentFiguresAreShownInTheirUnits) {
+    const Outcome outcome = runBatch("--scenario 13 --iterations 7 --out " + folder.string());
+    ASSERT_EQ(outcome.status, 0) << outcome.errors;
+    EXPECT_DOUBLE_EQ(summaryNumber(outcome.output, "elapsed_seconds"), 0.00105);
+    EXPECT_DOUBLE_EQ(summaryNumber(outcome.output, "elapsed_days"), 0.00105 / 86400);
+    EXPECT_DOUBLE_EQ(summaryNumber(outcome.output, "elapsed_years"), 0.00105 / 86400 / 365.256);
+    for (const char* absent : {"last_period_days", "avg_period_years", "half_orbit_days", "max_iterations"})
+        EXPECT_NE(outcome.output.find(std::string("\"") + absent + "\": null"), std::string::npos) << absent;
 }
 
 TEST(BatchHelp, PrintsTheUsageWithItsEndCodesAndExitStatuses) {
@@ -184,8 +201,8 @@ TEST(BatchHelp, PrintsTheUsageWithItsEndCodesAndExitStatuses) {
 }
 
 TEST_F(BatchFolder, EarthOrbitTakesAboutAYearAndNamesItsFileInFull) {
-    // A folder name that is not UTF-8 (byte 0xFF) next to one that is (é).
-    const std::filesystem::path odd = folder / "odd\xff-\xc3\xa9";
+    // A folder name that is not UTF-8 (byte 0xFF, and 0xC0 0x80, an overlong form of 0) next to one that is.
+    const std::filesystem::path odd = folder / "odd\xff\xc0\x80-\xc3\xa9";
     std::filesystem::create_directories(odd);
     const Outcome outcome =
         runBatch("--scenario 10 --orbits 1 --json --out ./odd*", "cd '" + folder.string() + "';");
@@ -193,8 +210,15 @@ TEST_F(BatchFolder, EarthOrbitTakesAboutAYearAndNamesItsFileInFull) {
     EXPECT_EQ(summaryNumber(outcome.output, "orbits"), 1) << outcome.output;
     EXPECT_NEAR(summaryNumber(outcome.output, "last_period_days"), 365.256, 10) << outcome.output;
     EXPECT_NEAR(summaryNumber(outcome.output, "avg_period_years"), 1, 0.03) << outcome.output;
+    // Days and years of one period, both from the window's own clock: a year of 365.256 days.
+    for (const char* period : {"last_period", "avg_period"})
+        EXPECT_NEAR(summaryNumber(outcome.output, std::string(period) + "_days") /
+                        summaryNumber(outcome.output, std::string(period) + "_years"),
+                    365.256, 1e-9)
+            << period;
     EXPECT_NE(outcome.output.find("\"iteration_cap_reached\": false"), std::string::npos);
-    const std::string path = "\"path\": \"" + folder.string() + "/odd\\u00ff-\xc3\xa9/data-drift.txt\"";
+    const std::string path =
+        "\"path\": \"" + folder.string() + "/odd\\u00ff\\u00c0\\u0080-\xc3\xa9/data-drift.txt\"";
     EXPECT_NE(outcome.output.find(path + ", \"records_written\": 1, \"records_lost\": 0, \"error\": null"),
               std::string::npos)
         << outcome.output;
@@ -208,6 +232,19 @@ TEST_F(BatchFolder, StopRulesAndTheIterationCapAreReported) {
     ASSERT_EQ(outcome.status, 0);
     EXPECT_EQ(summaryNumber(outcome.output, "iterations"), 250) << outcome.output;
     EXPECT_NE(outcome.output.find("\"iteration_cap_reached\": false"), std::string::npos);
+
+    // An orbit completed in the cap's last tick is the run asked for, not a run cut short.
+    outcome = runBatch("--scenario 10 --orbits 1 --jsonl" + out);
+    const double ticks = summaryNumber(outcome.output, "iterations");
+    for (const auto& [cap, reached] : {std::pair{ticks, false}, {ticks - 1, true}}) {
+        outcome = runBatch("--scenario 10 --orbits 1 --max-iterations " + std::to_string(int(cap)) + out);
+        EXPECT_EQ(summaryNumber(outcome.output, "iterations"), cap);
+        EXPECT_EQ(summaryNumber(outcome.output, "orbits"), reached ? 0 : 1);
+        EXPECT_EQ(outcome.output.find(std::string("\"iteration_cap_reached\": ") +
+                                      (reached ? "true" : "false")) != std::string::npos,
+                  true)
+            << cap;
+    }
 
     outcome = runBatch("--scenario 10 --orbits 5 --max-iterations 1000" + out);
     ASSERT_EQ(outcome.status, 0);
@@ -317,30 +354,3 @@ TEST_F(BatchFolder, AnExistingTraceOutlivesARefusedOrInterruptedRun) {
 }
 
 }  // namespace
-
-TEST_F(BatchFolder, TraceFileHoldsTheWindowsTraceBitForBit) {
-    const std::filesystem::path csv = folder / "earth.csv";
-    const Outcome outcome =
-        runBatch("--scenario 10 --orbits 1 --out " + folder.string() + " --trace " + csv.string());
-    ASSERT_EQ(outcome.status, 0) << outcome.errors;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        EXPECT_TRUE(entry.path() == csv || entry.path().filename() == "data-drift.txt") << entry.path();
-    std::ifstream in(csv, std::ios::binary);
-    const auto read = zephra::tracking::readTraceCsv(in);
-    ASSERT_TRUE(std::holds_alternative<zephra::tracking::Trace>(read)) << std::get<std::string>(read);
-    const auto& trace = std::get<zephra::tracking::Trace>(read);
-
-    // The window's model, run for the same ticks.
-    zephra::toolkit::HeadlessPlatform platform(folder.string());
-    zephra::FormOrbit form(platform);
-    zephra::tracking::TraceRecorder recorder;
-    form.onTickDone = [&recorder](const zephra::SimState& done) { recorder.afterTick(done); };
-    form.CDp[10].press();
-    while (form.st.Laps < 1) form.Ti_Timer();
-    const auto& samples = recorder.samples().items();
-    const auto& orbits = recorder.orbits().items();
-    ASSERT_EQ(trace.samples.size(), samples.size());
-    ASSERT_EQ(trace.orbits.size(), 1u);
-    EXPECT_EQ(std::memcmp(trace.samples.data(), samples.data(), samples.size() * sizeof samples[0]), 0);
-    EXPECT_EQ(std::memcmp(trace.orbits.data(), orbits.data(), sizeof orbits[0]), 0);
-}

@@ -32,6 +32,33 @@ struct Overridden {
     }
 };
 
+// Every range of the command line holds at both its ends and refuses one step beyond either.
+TEST(BatchOptions, RangesHoldAtTheirEndsAndRefuseOneStepBeyond) {
+    const auto parsed = [](std::vector<std::string> args) { return parseOptions(args); };
+    const auto accepts = [&](std::vector<std::string> args) {
+        return std::holds_alternative<BatchOptions>(parsed(std::move(args)));
+    };
+    using Args = std::vector<std::string>;
+    for (const Args& args :
+         {Args{"--scenario", "1"}, Args{"--scenario", "33"}, Args{"--scenario", "1", "--time-scale", "0"},
+          Args{"--scenario", "1", "--time-scale", "17"}, Args{"--scenario", "1", "--orbits", "1"},
+          Args{"--scenario", "1", "--iterations", "1"}, Args{"--scenario", "1", "--max-iterations", "1"},
+          Args{"--scenario", "1", "--orbits", "1", "--max-iterations", "9"},
+          Args{"--scenario", "1", "--body-mass", "0:1"}, Args{"--scenario", "1", "--body-mass", "2:1"}})
+        EXPECT_TRUE(accepts(args)) << args[args.size() - 2] << " " << args.back();
+    for (const Args& args :
+         {Args{"--scenario", "0"}, Args{"--scenario", "34"}, Args{"--scenario", "1", "--time-scale", "-1"},
+          Args{"--scenario", "1", "--time-scale", "18"}, Args{"--scenario", "1", "--orbits", "0"},
+          Args{"--scenario", "1", "--iterations", "0"}, Args{"--scenario", "1", "--max-iterations", "0"},
+          Args{"--scenario", "1", "--orbits", "1", "--iterations", "5"},
+          Args{"--scenario", "1", "--until-end", "--orbits", "1"},
+          Args{"--scenario", "1", "--iterations", "5", "--max-iterations", "9"},
+          Args{"--scenario", "1", "--body-mass", "3:1"}, Args{"--scenario", "1", "--body-mass", "-1:1"}})
+        EXPECT_FALSE(accepts(args)) << args[args.size() - 2] << " " << args.back();
+    EXPECT_TRUE(std::get<BatchOptions>(parsed({"--scenario", "1", "--jsonl"})).jsonLines);
+    EXPECT_FALSE(std::get<BatchOptions>(parsed({"--scenario", "1", "--json"})).jsonLines);
+}
+
 TEST(Overrides, EachOptionClicksItsOwnTick) {
     const struct {
         const char* option;

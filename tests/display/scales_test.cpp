@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cmath>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "toolkit/color.h"
 #include "toolkit/headless_platform.h"
@@ -30,97 +34,119 @@ void expectOnlyChosenStandsOut(const Options& options, int count, int chosen) {
     }
 }
 
-struct TimeRow {
-    int k;
-    const char* caption;
-    const char* toolTip;
-    double timeFac;
-    const char* added;  // virtual seconds per iteration, as the window shows them
-};
+// Seconds of a word of a time-scale caption or tooltip ("1: 10 000 million" is 10^10).
+double wordValue(const std::string& word) {
+    const std::pair<const char*, double> words[] = {{"s", 1},
+                                                    {"sec", 1},
+                                                    {"secs", 1},
+                                                    {"min", 60},
+                                                    {"mins", 60},
+                                                    {"day", 86400},
+                                                    {"days", 86400},
+                                                    {"mo", 2629800},
+                                                    {"years", 3.15576e7},
+                                                    {"yrs", 3.15576e7},
+                                                    {"kyears", 3.15576e10},
+                                                    {"kyrs", 3.15576e10},
+                                                    {"myrs", 3.15576e13},
+                                                    {"million", 1e6},
+                                                    {"billion", 1e9},
+                                                    {"trillion", 1e12},
+                                                    {"virtual", 1},
+                                                    {"v", 1}};
+    for (const auto& [name, value] : words)
+        if (word == name) return value;
+    return 0;
+}
 
-class TimeScale : public Scales, public ::testing::WithParamInterface<TimeRow> {};
+// The product of the numbers and unit words of a text: "3 million yrs" in seconds, "1: 1000 million" as 1e9.
+double spokenValue(std::string text) {
+    for (std::size_t at = 1; at + 1 < text.size(); ++at)  // "10 000" is one number
+        if (text[at] == ' ' && std::isdigit(static_cast<unsigned char>(text[at - 1])) &&
+            std::isdigit(static_cast<unsigned char>(text[at + 1])))
+            text.erase(at, 1);
+    double value = 1;
+    for (std::size_t at = 0; at < text.size();) {
+        if (std::isdigit(static_cast<unsigned char>(text[at]))) {
+            std::size_t used = 0;
+            value *= std::stod(text.substr(at), &used);
+            at += used;
+        } else if (std::isalpha(static_cast<unsigned char>(text[at]))) {
+            std::size_t end = at;
+            while (end < text.size() && std::isalpha(static_cast<unsigned char>(text[end]))) ++end;
+            if (const double w = wordValue(text.substr(at, end - at)); w > 0) value *= w;
+            at = end;
+        } else {
+            ++at;
+        }
+    }
+    return value;
+}
 
-TEST_P(TimeScale, SetsTheStepAndRescalesOnlyThePair) {
-    const TimeRow& r = GetParam();
+// Every scale k: a step of 15 x 10^k hundred-thousandths of a second; one user second at the fastest rate
+// covers 10^(k-2) virtual seconds, which the caption says in rounded words and the tooltip as a ratio.
+TEST_F(Scales, EveryTimeScaleStepsByItsPowerOfTenAndSaysSo) {
     st.VelY[1] = -3;
     st.VelX[2] = 5;
     st.VelY[3] = 11;
-    form.FraMil.setVisible(r.k <= 10);
-    form.Optime[r.k].select();
-
-    EXPECT_EQ(form.Optime[r.k].caption(), r.caption);
-    EXPECT_EQ(form.Optime[r.k].toolTip(), r.toolTip);
-    EXPECT_EQ(st.TimeFac, r.timeFac);
-    EXPECT_EQ(st.ItersPerSec, 100000 / (15 * r.timeFac));
-    EXPECT_EQ(st.TimeScaleIdx, r.k);
-    EXPECT_EQ(form.Laadd.caption(), r.added);
-    EXPECT_EQ(form.FraMil.visible(), r.k >= 11);  // the thousand/million-years counter
-    // The window opens at one base iteration per step, so the pair's velocities grow by the new factor.
-    EXPECT_EQ(st.VelY[1], -3 * r.timeFac);
-    EXPECT_EQ(st.VelX[2], 5 * r.timeFac);
-    EXPECT_EQ(st.VelY[3], 11);
-    EXPECT_EQ(st.TimeRateLog, "Time Rate: " + std::string(r.caption) + " { " + std::to_string(r.k) + " };  ");
-    expectOnlyChosenStandsOut(form.Optime, 18, r.k);
+    double factor = 1;
+    for (int k = 0; k <= 17; ++k) {
+        form.Optime[k].select();
+        EXPECT_EQ(st.TimeFac, std::pow(10.0, k)) << k;
+        EXPECT_EQ(st.StepUnits, 15 * std::pow(10.0, k)) << k;
+        EXPECT_EQ(st.ItersPerSec, 100000 / st.StepUnits) << k;
+        EXPECT_EQ(st.TimeScaleIdx, k);
+        EXPECT_EQ(form.FraMil.visible(), k >= 11) << k;  // the thousand/million-years counter
+        const std::string caption = form.Optime[k].caption();
+        const double said = spokenValue(caption.substr(caption.find('=') + 1));
+        EXPECT_NEAR(said / std::pow(10.0, k - 2), 1, 0.15) << caption;
+        EXPECT_DOUBLE_EQ(spokenValue(form.Optime[k].toolTip().substr(3)), std::pow(10.0, k - 2))
+            << form.Optime[k].toolTip();
+        // Only the pair's velocities follow the step: the same physical speed in km per iteration.
+        factor *= k == 0 ? 1 : 10;
+        EXPECT_EQ(st.VelY[1], -3 * factor) << k;
+        EXPECT_EQ(st.VelX[2], 5 * factor) << k;
+        EXPECT_EQ(st.VelY[3], 11);
+    }
+    expectOnlyChosenStandsOut(form.Optime, 18, 17);
+    // The added time per iteration in the window's own words.
+    for (const auto& [k, added] :
+         {std::pair{0, "0.00015"}, {4, "1.50000"}, {7, "1500.00000"}, {17, "15000000000000.00000"}}) {
+        form.Optime[k].select();
+        EXPECT_EQ(form.Laadd.caption(), added) << k;
+    }
+    EXPECT_EQ(form.Optime[9].toolTip(), "1: 10 million ");
+    st.TimeRateLog.clear();
+    form.Optime[7].select();
+    EXPECT_EQ(st.TimeRateLog, "Time Rate: 1s = 1day { 7 };  ");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TimeScale,
-    ::testing::Values(TimeRow{0, "1 user sec = 0.01 virtual s", "1: 0.01", 1e0, "0.00015"},
-                      TimeRow{1, "1s = 0.1s", "1: 0.1", 1e1, "0.00150"},
-                      TimeRow{2, "1 user sec = 1 virtual sec", "1: 1", 1e2, "0.01500"},
-                      TimeRow{3, "1s = 10s", "1: 10", 1e3, "0.15000"},
-                      TimeRow{4, "1 user sec = 100 v secs", "1: 100", 1e4, "1.50000"},
-                      TimeRow{5, "1s = 17min", "1: 1000", 1e5, "15.00000"},
-                      TimeRow{6, "1 user sec = 167 mins", "1: 10 000", 1e6, "150.00000"},
-                      TimeRow{7, "1s = 1day", "1: 100 000", 1e7, "1500.00000"},
-                      TimeRow{8, "1 user sec = 12 days", "1: 1 million", 1e8, "15000.00000"},
-                      TimeRow{9, "1s = 4mo", "1: 10 million ", 1e9, "150000.00000"},
-                      TimeRow{10, "1 user sec = 3 years", "1: 100 million", 1e10, "1500000.00000"},
-                      TimeRow{11, "1s = 32 yrs", "1: 1000 million", 1e11, "15000000.00000"},
-                      TimeRow{12, "1 user sec = 317 years", "1: 10 000 million", 1e12, "150000000.00000"},
-                      TimeRow{13, "1s = 3174 yrs", "1: 100 billion", 1e13, "1500000000.00000"},
-                      TimeRow{14, "1 user sec = 32 kyears", "1: 1trillion", 1e14, "15000000000.00000"},
-                      TimeRow{15, "1s = 317 kyrs", "1: 10 trillion", 1e15, "150000000000.00000"},
-                      TimeRow{16, "1 user sec = 3 million yrs", "1: 100 trillion", 1e16,
-                              "1500000000000.00000"},
-                      TimeRow{17, "1s = 32 myrs", "1: 1000 trillion", 1e17, "15000000000000.00000"}));
 
 TEST_F(Scales, MidRunScaleChangeKeepsThePhysicalVelocityOfThePair) {
     form.Optime[2].select();
     st.VelY[1] = 0.5;
-    st.VelX[2] = -0.25;
-    st.VelY[4] = 3;
     st.MoveErrMax[1] = st.MoveErrMax[2] = 4;
     form.ChReset.initValue(CheckBox::kUnticked);
     form.Optime[7].select();
     EXPECT_EQ(st.VelY[1], 50000);
-    EXPECT_EQ(st.VelX[2], -25000);
-    EXPECT_EQ(st.VelY[4], 3);
-    EXPECT_EQ(form.Laadd.caption(), "1500.00000");
-    EXPECT_EQ(st.MoveErrMax[2], 4);  // kept while "Reset max" is unticked
-
+    EXPECT_EQ(st.MoveErrMax[1], 4);  // kept while "Reset max" is unticked
+    EXPECT_EQ(st.MoveErrMax[2], 4);
     form.ChReset.initValue(CheckBox::kTicked);
     form.Optime[2].select();
     EXPECT_DOUBLE_EQ(st.VelY[1], 0.5);
-    EXPECT_DOUBLE_EQ(st.VelX[2], -0.25);
     EXPECT_EQ(st.MoveErrMax[1], 0);
     EXPECT_EQ(st.MoveErrMax[2], 0);
 
-    // The same scale again changes no velocity but is still logged and still clears the maxima.
-    st.MoveErrMax[1] = 4;
-    const double v = st.VelY[1];
+    // The same scale again changes no velocity but is still logged and still clears the maxima; the hidden
+    // option only clears the visible selection.
+    st.MoveErrMax[1] = st.MoveErrMax[2] = 4;
     form.Optime_Click(2);
-    EXPECT_EQ(st.VelY[1], v);
-    EXPECT_EQ(st.MoveErrMax[1], 0);
-    EXPECT_EQ(st.TimeRateLog,
-              "Time Rate: 1 user sec = 1 virtual sec { 2 };  Time Rate: 1s = 1day { 7 };  Time Rate: 1 user "
-              "sec = 1 virtual sec { 2 };  Time Rate: 1 user sec = 1 virtual sec { 2 };  ");
-
-    // The hidden option only clears the visible selection.
+    EXPECT_DOUBLE_EQ(st.VelY[1], 0.5);
+    EXPECT_EQ(st.MoveErrMax[2], 0);
     st.MoveErrMax[1] = 4;
     const std::string log = st.TimeRateLog;
+    EXPECT_TRUE(log.ends_with(
+        "};  Time Rate: 1 user sec = 1 virtual sec { 2 };  Time Rate: 1 user sec = 1 virtual sec { 2 };  "));
     form.Optime[18].select();
-    EXPECT_EQ(st.VelY[1], v);
     EXPECT_EQ(st.TimeFac, 100);
     EXPECT_EQ(st.MoveErrMax[1], 4);
     EXPECT_EQ(form.Optime[2].backColor(), rgb(64, 16, 0));
@@ -154,84 +180,73 @@ TEST_F(Scales, RateOptionsAndTheRateBoxFollowEachOther) {
         const char* text;
         int option, interval;
     };
-    for (const Typed& t : {Typed{"75", 2, 75}, Typed{"40", 0, 40}, Typed{"500", 1, 500}, Typed{"41", 0, 41},
-                           Typed{"15", 3, 15}, Typed{"75 ms", 2, 75}}) {
+    // The timer takes whole milliseconds from 1 to the largest int: a rate beyond them is refused and the
+    // last one kept, with the options following it.
+    for (const Typed& t :
+         {Typed{"75", 2, 75}, Typed{"40", 0, 40}, Typed{"500", 1, 500}, Typed{"41", 0, 41},
+          Typed{"15", 3, 15}, Typed{"1", 0, 1}, Typed{"0", 0, 1}, Typed{"2147483647", 0, 2147483647},
+          Typed{"2147483648", 0, 2147483647}, Typed{"75", 2, 75}, Typed{"1.5", 2, 75}, Typed{"50", 0, 50}}) {
         form.setFocus(form.TXt);
         form.TXt.setText(t.text);
         form.setFocus(form.Chuser);
         EXPECT_TRUE(form.Optim[t.option].value()) << t.text;
         EXPECT_EQ(form.Ti.interval(), t.interval) << t.text;
-        EXPECT_EQ(form.focused() == &form.TXt, t.option == 0) << t.text;
+        EXPECT_EQ(form.TXt.text(), std::to_string(t.interval)) << t.text;
     }
-    EXPECT_EQ(form.TXt.text(), "75");
+    EXPECT_EQ(form.LaChirp[1].caption(),
+              "PC rate refused: it must be a whole number of milliseconds from 1 to 2147483647.");
 }
 
-struct DistanceRow {
-    int k;
-    const char* caption;
-    double kmPerTwip;
-    double a, b;  // the km origin sits at (15360 / a, 11520 / b) twips; 0 puts it at the top left corner
-};
-
-// Typed from the window's distance-scale table.
-constexpr DistanceRow kDistanceRows[] = {
-    {0, "1 px = 15km", 1, 0, 0},
-    {1, "1 px = 150km", 10, 2.22, 2.75},
-    {2, "1 px = 1500km", 100, 2.02, 2.5},
-    {3, "1 px = 15kkm", 1000, 2.002, 2.47},
-    {4, "1 px = 150kkm", 10000, 2.0002, 2.467},
-    {5, "1 px = 1500kkm", 100000, 2.00002, 2.465},
-    {6, "1 px = 15mkm", 1000000, 2.000002, 2.465},
-    {7, "1 px = 150mkm", 10000000, 2.0000002, 2.465},
-    {8, "1 px = 1500mkm", 100000000, 2.00000002, 2.465},
-    {9, "1 px = 30km", 2, 4.0, 5.0},
-    {10, "1 px = 300km", 20, 2.1, 2.6},
-    {11, "1 px = 3kkm", 200, 2.01, 2.55},
-    {12, "1 px = 30kkm", 2000, 2.001, 2.5},
-    {13, "1 px = 300kkm", 20000, 2.00002, 2.465},
-    {14, "1 px = 3mkm", 200000, 2.00003, 2.465},
-    {15, "1 px = 30mkm", 2000000, 2.000003, 2.465},
-    {16, "1 px = 300mkm", 20000000, 2.0000003, 2.465},
-};
-
-double originX(const DistanceRow& r) {
-    return r.a == 0 ? 0 : 15360 / r.a;
-}
-double originY(const DistanceRow& r) {
-    return r.b == 0 ? 0 : 11520 / r.b;
+// Options 0..8 step tenfold from 1 km per twip, 9..16 double it: 2, 20 ... 2 x 10^7. The caption gives the
+// km of one pixel (15 twips) in the largest of km, thousands (kkm) and millions (mkm) that keeps it whole.
+std::string pixelCaption(double km) {
+    const auto whole = [](double v) { return std::to_string(static_cast<long long>(v)); };
+    if (std::fmod(km, 1e6) == 0) return "1 px = " + whole(km / 1e6) + "mkm";
+    if (std::fmod(km, 1e3) == 0) return "1 px = " + whole(km / 1e3) + "kkm";
+    return "1 px = " + whole(km) + "km";
 }
 
-class DistanceScale : public Scales, public ::testing::WithParamInterface<DistanceRow> {};
-
-TEST_P(DistanceScale, MapsKmToTheScreenAndRedrawsFromScratch) {
-    const DistanceRow& r = GetParam();
+TEST_F(Scales, EveryDistanceScaleMapsKmToTheScreenAndRedrawsFromScratch) {
     st.PosX[1] = -3e6;
     st.PosY[1] = 4608;
     st.PosX[2] = 7.5e6;
     st.PosY[2] = -2e5;
-    st.OriginScrX[1] = 3000;
-    st.OriginScrY[1] = 2000;
-    st.OriginScrX[2] = 3300;
-    st.OriginScrY[2] = 2300;
-    form.surface().setPoint(3300, 2300, toolkit::kWhite);  // body 2's gravity-origin dot
-    form.surface().setPoint(9000, 6000, toolkit::kWhite);
-    form.OpDist[r.k].select();
-
-    EXPECT_EQ(form.OpDist[r.k].caption(), r.caption);
-    EXPECT_EQ(st.DistIdx, r.k);
-    EXPECT_EQ(st.KmPerTwip, r.kmPerTwip);
-    EXPECT_EQ(st.OrgX, originX(r));
-    EXPECT_EQ(st.OrgY, originY(r));
-    for (int b = 1; b <= 2; ++b) {
-        EXPECT_EQ(st.ScrX[b], st.PosX[b] / r.kmPerTwip + originX(r)) << b;
-        EXPECT_EQ(st.ScrY[b], st.PosY[b] / r.kmPerTwip + originY(r)) << b;
+    for (int k = 0; k <= 16; ++k) {
+        form.surface().setPoint(9000, 6000, toolkit::kWhite);
+        form.OpDist[k].select();
+        const double kmPerTwip = k <= 8 ? std::pow(10.0, k) : 2 * std::pow(10.0, k - 9);
+        EXPECT_EQ(st.DistIdx, k);
+        EXPECT_EQ(st.KmPerTwip, kmPerTwip) << k;
+        EXPECT_EQ(form.OpDist[k].caption(), pixelCaption(15 * kmPerTwip)) << k;
+        // The km origin inside the 15360 x 11520 twip window, but for scale 0 at its corner.
+        if (k > 0) {
+            EXPECT_TRUE(st.OrgX > 0 && st.OrgX < 15360 && st.OrgY > 0 && st.OrgY < 11520) << k;
+            EXPECT_GT(st.OrgX, st.OrgY) << k;
+        }
+        for (int b = 1; b <= 2; ++b) {
+            EXPECT_EQ(st.ScrX[b], st.PosX[b] / kmPerTwip + st.OrgX) << b;
+            EXPECT_EQ(st.ScrY[b], st.PosY[b] / kmPerTwip + st.OrgY) << b;
+        }
+        EXPECT_EQ(form.surface().point(9000, 6000), toolkit::kBlack);
     }
-    EXPECT_EQ(form.surface().point(3300, 2300), toolkit::kBlack);
-    EXPECT_EQ(form.surface().point(9000, 6000), toolkit::kBlack);
-    expectOnlyChosenStandsOut(form.OpDist, 17, r.k);
+    expectOnlyChosenStandsOut(form.OpDist, 17, 16);
+    for (const auto& [k, orgX, orgY] : {std::tuple{0, 0.0, 0.0},
+                                        {3, 15360 / 2.002, 11520 / 2.47},
+                                        {9, 15360 / 4.0, 11520 / 5.0},
+                                        {16, 15360 / 2.0000003, 11520 / 2.465}}) {
+        form.OpDist[k].select();
+        EXPECT_EQ(st.OrgX, orgX) << k;
+        EXPECT_EQ(st.OrgY, orgY) << k;
+    }
+    // A change of scale blackens the gravity-origin dots drawn at the old one.
+    st.OriginScrX[1] = 13000;  // inside the window's width, beyond its height
+    st.OriginScrY[1] = 11000;
+    st.OriginScrX[2] = 14000;
+    st.OriginScrY[2] = 2300;
+    form.surface().setPoint(14000, 2300, toolkit::kWhite);
+    form.OpDist[4].select();
+    EXPECT_EQ(form.surface().point(14000, 2300), toolkit::kBlack);
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, DistanceScale, ::testing::ValuesIn(kDistanceRows));
 
 // Two clouds at rest on the finest time scale, point-like, so that a tick moves nothing by itself.
 class ScreenEdge : public Scales {
@@ -272,10 +287,10 @@ TEST_F(ScreenEdge, LeavingTheScreenWidensTheScaleOrEndsTheRun) {
         EXPECT_EQ(st.EndCode, r.code) << r.from;
         EXPECT_EQ(st.BodyOff[2], r.code == 66 ? 1 : 0) << r.from;
         EXPECT_EQ(form.Ti.enabled(), r.code == 11) << r.from;
-        const std::string notice =
-            r.code == 11   ? std::string("Distance scale has changed to \r") + kDistanceRows[r.to].caption
-            : r.code == 67 ? "Bodies have departed the simulator range. Scenario Ends."
-                           : "Bodies have departed the screen. Scenario Ends.";
+        const std::string notice = r.code == 11
+                                       ? "Distance scale has changed to \r" + form.OpDist[r.to].caption()
+                                   : r.code == 67 ? "Bodies have departed the simulator range. Scenario Ends."
+                                                  : "Bodies have departed the screen. Scenario Ends.";
         EXPECT_EQ(form.LaChirp[1].caption(), notice) << r.from;
         if (r.code == 11) {
             EXPECT_EQ(form.LaChirp[1].foreColor(), form.TXerr.foreColor());

@@ -132,7 +132,7 @@ TEST(GravityDelay, HugeAndTinyDelaysShowInExponentNotation) {
     }
 }
 
-// Bodies of radius 1000 km, 1500 km apart along a 3-4-5 triangle, body 2 twice as heavy.
+// Bodies of radius 1200 and 800 km, 1500 km apart along a 3-4-5 triangle, body 2 twice as heavy.
 TEST(Contact, PushApartUnlessBounceAndSpinLetThemBounce) {
     struct Row {
         int bounce;
@@ -143,7 +143,8 @@ TEST(Contact, PushApartUnlessBounceAndSpinLetThemBounce) {
     for (const Row& r : {Row{0, "0", 0, true, true}, Row{0, "0", 1, true, false},
                          Row{1, "0.001", 0, false, false}, Row{1, "1", 1, true, false}}) {
         Pair p;
-        for (int b = 1; b <= 2; ++b) p.form->TXrad[b].initText("1000");
+        p.form->TXrad[1].initText("1200");
+        p.form->TXrad[2].initText("800");
         p.form->Cosmos[5].initValue(r.bounce);
         p.form->TXyield.initText(r.yield);
         p.form->ChHit.initValue(r.gaseous);

@@ -32,6 +32,37 @@ TEST(Tick, BodiesAtRestFeelInverseSquarePullAndMoveOnlyNextTick) {
     }
 }
 
+// The body panels in their units: speeds as fractions of c from km per iteration and iterations per second,
+// the mass in suns with its kilograms in the tooltip, each body its own numbers. A body moving 44.9688687 km
+// per step of 0.00015 s moves at a thousandth of c.
+TEST(Tick, BodyPanelsShowEachBodysNumbersInTheirUnits) {
+    Pair p;
+    p.place(1, -5e5, 0, 0, 0.0449688687);
+    p.place(2, 5e5, 0, 0, -0.0899377374);
+    p.st.Mass[2] = 0.5;
+    p.st.Spin[1] = 1e-6;
+    p.st.Spin[2] = 3e-6;
+    p.form->TXrad[1].initText("1000");
+    p.form->TXrad[2].initText("2000");
+    p.form->Ti_Timer();
+    const auto shown = [](const TextBox& box) { return toolkit::leadingNumber(box.text()); };
+    for (int b = 1; b <= 2; ++b) {
+        const double speed = b * 0.001, radius = b * 1000.0;
+        const double surface = 2 * 3.14159265358979 * p.st.Spin[b] * radius / 0.00015 / kLightC;
+        EXPECT_NEAR(shown(p.form->TXvolight[b]), speed, 1e-14) << b;
+        EXPECT_EQ(p.form->TXvolight[b].text().size(), 16u) << p.form->TXvolight[b].text();
+        EXPECT_NEAR(shown(p.form->TXspinC[b]), surface, 1e-13) << b;
+        EXPECT_NEAR(shown(p.form->TXspinT[b]), speed + surface, 1e-13) << b;
+        EXPECT_NEAR(shown(p.form->TXspin[b]), p.st.Spin[b], 1e-14) << b;
+        EXPECT_NEAR(shown(p.form->TXtimErr[b]), p.st.MoveErr[b], 1e-9) << b;
+        EXPECT_EQ(p.form->TXtimErr[b].text().find('.'), 3u) << p.form->TXtimErr[b].text();
+    }
+    EXPECT_EQ(p.form->TXmass[1].text(), "1.00000000000000");
+    EXPECT_EQ(p.form->TXmass[2].text(), "0.50000000000000");
+    EXPECT_EQ(p.form->TXmass[1].toolTip(), "1.98855E+30 kg");
+    EXPECT_EQ(p.form->TXmass[2].toolTip(), "9.94275E+29 kg");
+}
+
 TEST(Tick, PullingBodiesAboveTheLimitAreIgnored) {
     Pair p;
     p.place(1, -300, 0);

@@ -78,6 +78,11 @@ class PlotToolTest : public QObject {
         QCOMPARE(drawn.status, 0);
         QFile png(image);
         QVERIFY(png.open(QIODevice::ReadOnly) && png.read(4) == "\x89PNG");
+        // The suffix in either case; exactly FILE.csv -o FILE.
+        QCOMPARE(plot({trace, "-o", folder.filePath("upper.SVG")}).status, 0);
+        for (const QStringList& args : {QStringList{trace, "-o"}, QStringList{trace, "-o", image, "extra"},
+                                        QStringList{trace, "-x", image}, QStringList{trace, "-o", "t.gif"}})
+            QCOMPARE(plot(args).status, 2);
 
         const QString nan = folder.filePath("nan.csv");
         write(nan, QByteArray(tracking::traceCsvHeader().c_str()) +

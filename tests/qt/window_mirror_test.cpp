@@ -116,11 +116,13 @@ class WindowMirrorTest : public QObject {
                  QStringLiteral("first\nsecond"));
 
         form.text.setText("from code");
+        form.text.setLocked(true);  // a locked box the user cannot type into
         form.box.initValue(toolkit::CheckBox::kGreyed);
         form.button.setVisible(false);
         window.mirrorChanges();
         QCOMPARE(static_cast<QLineEdit*>(window.mirror().widgetFor(form.text))->text(),
                  QStringLiteral("from code"));
+        QVERIFY(static_cast<QLineEdit*>(window.mirror().widgetFor(form.text))->isReadOnly());
         QCOMPARE(static_cast<QCheckBox*>(window.mirror().widgetFor(form.box))->checkState(),
                  Qt::PartiallyChecked);
         QVERIFY(window.mirror().widgetFor(form.button)->isHidden());

@@ -1,42 +1,74 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "scenario_fixture.h"
 
 namespace zephra {
 namespace {
 
+// Every field the load resets, dirtied by a run, comes back to its start: counters, statistics, the clock,
+// the texts of the periods, the history and the bodies taking part; and the controls it resets.
 TEST_F(ScenarioWindow, ANewScenarioLeavesNothingOfTheLastRunBehind) {
     load(10);
     SimState& st = form.st;
-    st.Iters = 5000;
-    st.Laps = 3;
+    const std::vector<std::pair<double*, double>> counters = {{&st.Iters, 0},
+                                                              {&st.Laps, 0},
+                                                              {&st.ElapsedSec, 0},
+                                                              {&st.ElapsedDays, 0},
+                                                              {&st.ElapsedYears, 0},
+                                                              {&st.ElapsedFrac, 0},
+                                                              {&st.BufPos, 0},
+                                                              {&st.MoveErrMax[1], 0},
+                                                              {&st.MoveErrMax[2], 0},
+                                                              {&st.LapStartDays, 0},
+                                                              {&st.LapStartYears, 0},
+                                                              {&st.LapDaysSum, 0},
+                                                              {&st.LapYearsSum, 0},
+                                                              {&st.StopLap, 1},
+                                                              {&st.GMsun, 2986.1419014},
+                                                              {&st.BodyType[1], 1},
+                                                              {&st.BodyType[2], 2},
+                                                              {&st.BodyType[3], 3},
+                                                              {&st.BodyType[9], 3},
+                                                              {&st.Mass[0], 0},
+                                                              {&st.FirstLaps[0][1], 0},
+                                                              {&st.FirstLaps[1][1], 0},
+                                                              {&st.FirstLaps[0][8], 0},
+                                                              {&st.FirstLaps[1][8], 0}};
+    for (const auto& [field, start] : counters) *field = 7;
+    for (int b = 0; b <= 9; ++b) st.BodyOff[b] = b == 4 ? 0 : 7;
+    std::string* const texts[] = {&st.LastDaysText, &st.LastYearsText, &st.AvgDaysText, &st.AvgYearsText,
+                                  &st.HalfDaysText, &st.HalfYearsText, &st.TickStatus};
+    for (std::string* text : texts) *text = "7";
     st.EndCode = 77;
-    st.StopLap = 9;
-    st.ElapsedSec = 40;
-    st.BufPos = 300;
-    st.MoveErrMax[2] = 4;
-    st.FirstLaps[1][8] = 12345;
-    st.LastDaysText = "365";
-    st.TickStatus = "ok";
-    st.BodyOff[4] = 0;
+    st.Quart = st.PrevQuart = 3;
+    st.TimeRateLog = "old ";
     for (int slot : {0, 17, 30000}) st.BufX(slot, 1) = st.BufY(slot, 2) = 1.5;
     st.BufX(30001, 1) = 8;
-    form.LaDrift[3].setCaption("42");
+    form.LaDrift[1].setCaption("42");
+    form.LaDrift[8].setCaption("42");
     form.TXender.setText("1");
     form.ChOrbit.setValue(CheckBox::kTicked);
     form.LaCosmo[2].setVisible(true);
     form.LaChirp[1].setCaption("Impact");
 
     load(12);
-    for (double counter : std::initializer_list<double>{st.Iters, st.Laps, st.EndCode, st.ElapsedSec,
-                                                        st.BufPos, st.MoveErrMax[2], st.FirstLaps[1][8]})
-        EXPECT_EQ(counter, 0);
-    EXPECT_EQ(st.StopLap, 1);
-    EXPECT_EQ(st.LastDaysText, "");
-    EXPECT_EQ(st.TickStatus, "");
-    EXPECT_EQ(st.BodyOff[4], 1);
+    for (std::size_t k = 0; k < counters.size(); ++k)
+        EXPECT_EQ(*counters[k].first, counters[k].second) << "field " << k << " of the list";
+    for (std::string* text : texts) EXPECT_EQ(*text, "");
+    for (int b = 0; b <= 9; ++b) EXPECT_EQ(st.BodyOff[b], b == 1 || b == 2 ? 0 : 1) << b;
+    EXPECT_EQ(st.EndCode, 0);
+    EXPECT_EQ(st.Quart + st.PrevQuart, 0);
+    EXPECT_EQ(st.TimeRateLog, "Time Rate: 1s = 1day { 7 };  ");
     for (int slot : {0, 17, 30000}) EXPECT_EQ(st.BufX(slot, 1) + st.BufY(slot, 2), 0) << slot;
     EXPECT_EQ(st.BufX(30001, 1), 8) << "slots beyond the first 30001 keep what an earlier run wrote";
-    EXPECT_EQ(form.LaDrift[3].caption(), "~");
+    // Every extreme starts at the starting distance.
+    for (double extreme : {st.LapMin, st.LapMax, st.PrevLapMin, st.PrevLapMax, st.AllMin, st.AllMax})
+        EXPECT_EQ(extreme, 152093495);
+    EXPECT_EQ(form.LaDrift[1].caption(), "~");
+    EXPECT_EQ(form.LaDrift[8].caption(), "~");
     EXPECT_EQ(form.TXender.text(), "5");
     EXPECT_EQ(form.ChOrbit.value(), CheckBox::kUnticked);
     EXPECT_FALSE(form.LaCosmo[2].visible());

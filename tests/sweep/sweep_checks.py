@@ -139,6 +139,14 @@ for huge, words in (('{"from": 0, "to": 1, "step": 1e-12}', "1000000000001 runs"
                                                  % huge), new_folder(), memory=1 << 30)
     one_line_refusal("a sweep of " + huge, status, err, words)
 
+# The first and the last scenario button are runs; one step beyond either is refused below.
+status, out, err = run("commands", describe("ends.json", '{"scenarios": [1, 33]}'), new_folder())
+if status != 0 or [shlex.split(line)[shlex.split(line).index("--scenario") + 1] for line in out.splitlines()] != ["1", "33"]:
+    failures.append("scenarios 1 and 33: exit %s, commands %r %s" % (status, out[:300], err[:200]))
+# Slurm's array of the runs still to do, in its own notation.
+if zephra_sweep.index_ranges([1, 2, 3, 5, 7, 8]) != "1-3,5,7-8":
+    failures.append("the array of runs 1,2,3,5,7,8 is %r" % zephra_sweep.index_ranges([1, 2, 3, 5, 7, 8]))
+
 # What would make every run fail is refused before the first.
 for scenario, words in (("0", "0 is not a scenario button"), ("34", "34 is not"), ("1.5", "1.5 is not"),
                         ('"missing.zephra"', "missing.zephra: no such file"), ('""', "nor a file name")):

@@ -17,6 +17,18 @@ TEST_F(Clock, FinestScaleCarriesIntoWholeSeconds) {
     EXPECT_EQ(form.LaTT.caption(), " 1.");
 }
 
+// The carry comes when the hundred-thousandths reach a whole second, not one unit later.
+TEST_F(Clock, HundredThousandthsCarryAtExactlyOneSecond) {
+    st.StepUnits = 25000;
+    for (int tick = 1; tick <= 3; ++tick) form.TikTok();
+    EXPECT_EQ(st.ElapsedFrac, 75000);
+    EXPECT_EQ(st.ElapsedSec, 0);
+    form.TikTok();
+    EXPECT_EQ(st.ElapsedFrac, 0);
+    EXPECT_EQ(st.ElapsedSec, 1);
+    EXPECT_EQ(st.ElapsedDays, 1 / 86400.0);
+}
+
 TEST_F(Clock, CoarseStepsGoToTheSecondsPart) {
     st.StepUnits = 15000000;
     for (int tick = 0; tick < 576; ++tick) form.TikTok();  // 576 x 150 s = one day
@@ -34,6 +46,12 @@ TEST_F(Clock, OneYearIs365Point256Days) {
 }
 
 TEST_F(Clock, ThousandsThenMillionsOfYearsAtCoarseScales) {
+    // Up to scale 10 the counter is hidden and left alone.
+    st.TimeScaleIdx = 10;
+    st.ElapsedSec = 5000000 * 31558118.4;
+    const std::string hidden = form.Lamil.caption();
+    form.TikTok();
+    EXPECT_EQ(form.Lamil.caption(), hidden);
     st.TimeScaleIdx = 11;
     st.ElapsedSec = 5000000 * 31558118.4;
     form.TikTok();
@@ -45,6 +63,14 @@ TEST_F(Clock, ThousandsThenMillionsOfYearsAtCoarseScales) {
     EXPECT_EQ(form.Lamil.caption(), "12");
     EXPECT_EQ(form.LaYonks.caption(), "Million Years:");
     EXPECT_EQ(form.LaYonks.foreColor(), form.Label7.foreColor());
+    // From ten million years on; a step below it the thousands still count.
+    for (const auto& [years, caption] : {std::pair{10000000.0, "10"}, {9999999.0, "9999"}}) {
+        st.ElapsedSec = years * 31558118.4;
+        st.ElapsedFrac = 0;
+        form.TikTok();
+        ASSERT_EQ(st.ElapsedYears, years);
+        EXPECT_EQ(form.Lamil.caption(), caption) << years;
+    }
 }
 
 struct EndRow {

@@ -6,9 +6,24 @@
 namespace zephra::tracking {
 namespace {
 
-TEST(Eccentricity, PairNeverApartCountsAsCircular) {
-    EXPECT_EQ(eccentricityPct(0, 0), 0);
+// 100 less the least distance as a per cent of the greatest, cut (not rounded) to thousandths of a per cent.
+TEST(Eccentricity, CutToThousandthsOfAPerCent) {
+    EXPECT_DOUBLE_EQ(eccentricityPct(1, 3), 66.667);
+    EXPECT_DOUBLE_EQ(eccentricityPct(2, 3), 33.334);
+    EXPECT_EQ(eccentricityPct(5, 5), 0);
+    EXPECT_EQ(eccentricityPct(0, 0), 0);  // a pair never apart counts as circular
     EXPECT_EQ(eccentricityPct(5, -1), 0);
+}
+
+// Body 2 about body 1 on the screen (y down): 1 upper right, 2 upper left, 3 lower left, 4 lower right; on
+// a line through body 1 the quadrant stays.
+TEST(Quadrant, EachSideOfBodyOneAndItsLinesKeepThePrevious) {
+    EXPECT_EQ(quadrantOf(0, 10, 5, 0, 2), 1);
+    EXPECT_EQ(quadrantOf(10, 10, 5, 0, 1), 2);
+    EXPECT_EQ(quadrantOf(10, 0, 5, 10, 1), 3);
+    EXPECT_EQ(quadrantOf(0, 0, 5, 10, 1), 4);
+    for (auto [x2, y2] : {std::pair{0.0, 5.0}, {5.0, 0.0}, {5.0, 5.0}})
+        EXPECT_EQ(quadrantOf(5, 5, x2, y2, 3), 3) << x2 << "," << y2;
 }
 
 struct DistanceRow {

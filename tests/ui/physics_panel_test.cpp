@@ -60,14 +60,28 @@ TEST_F(PhysicsPanel, SpeedOfGravityBoxKeepsTheBarInStep) {
         bool barVisible;
         int bar;
     };
+    // The bar holds the whole speeds up to 10; 0 is a speed of its own, only a negative one becomes 1.
     for (const Row& row : {Row{"2.50", "2.5", false, 0}, Row{"4", "4", true, 4}, Row{"12", "12", false, 4},
-                           Row{"-3", "1", true, 1}, Row{"abc", "0", true, 0}}) {
+                           Row{"10", "10", true, 10}, Row{"11", "11", false, 10}, Row{"9", "9", true, 9},
+                           Row{"-3", "1", true, 1}, Row{"0", "0", true, 0}, Row{"abc", "0", true, 0}}) {
         form.TXGspeed.setText(row.typed);
         form.TXGspeed_LostFocus();
         EXPECT_EQ(form.TXGspeed.text(), row.shown) << row.typed;
         EXPECT_EQ(form.HSgrav.visible(), row.barVisible) << row.typed;
         EXPECT_EQ(form.HSgrav.value(), row.bar) << row.typed;
     }
+}
+
+// The bar ticks General Relativity for any speed above 0; moved to 0 it leaves the option as it is.
+TEST_F(PhysicsPanel, TheGravityBarTicksGeneralRelativityAboveZeroOnly) {
+    form.Cosmos[3].initValue(CheckBox::kUnticked);
+    form.HSgrav.initRange(0, 10, 3);
+    form.HSgrav.setValue(0);
+    EXPECT_EQ(form.Cosmos[3].value(), CheckBox::kUnticked);
+    EXPECT_EQ(form.TXGspeed.text(), "0");
+    form.HSgrav.setValue(1);
+    EXPECT_EQ(form.Cosmos[3].value(), CheckBox::kTicked);
+    EXPECT_EQ(form.TXGspeed.text(), "1");
 }
 
 TEST_F(PhysicsPanel, GravityBoxesStayInTheirLimits) {
@@ -77,7 +91,20 @@ TEST_F(PhysicsPanel, GravityBoxesStayInTheirLimits) {
     EXPECT_EQ(form.TXg[0].text(), "1");
     EXPECT_EQ(form.st.Mass[0], 1);
     EXPECT_EQ(form.st.Mass[1], 3);
-    for (auto [typed, kept] : {std::pair{"3", "2.6"}, {"0.1", "0.4"}, {"2", "2"}}) {
+    for (auto [typed, kept] : {std::pair{"1", "1"}, {"0.99", "1"}}) {
+        form.TXg[1].setText(typed);
+        form.TXg_LostFocus(1);
+        EXPECT_EQ(form.TXg[1].text(), kept) << typed;
+    }
+    // The exponent 0.4..2.6: a box of its own, no mass.
+    for (auto [typed, kept] : {std::pair{"3", "2.6"},
+                               {"2.7", "2.6"},
+                               {"2.6", "2.6"},
+                               {"0.4", "0.4"},
+                               {"0.39", "0.4"},
+                               {"0.1", "0.4"},
+                               {"0.5", "0.5"},
+                               {"2", "2"}}) {
         form.TXg[2].setText(typed);
         form.TXg_LostFocus(2);
         EXPECT_EQ(form.TXg[2].text(), kept) << typed;
@@ -106,9 +133,12 @@ TEST_F(PhysicsPanel, SpinDataWarnsExceptInTheSpinScenarios) {
               "Rotation data is not relevant nor accurate in most scenarios for Zephra.");
     form.ChspinD.setValue(CheckBox::kUnticked);
     EXPECT_FALSE(form.TXspinC[2].visible());
-    form.st.ScenarioNo = 16;
-    form.ChspinD.setValue(CheckBox::kTicked);
-    EXPECT_EQ(form.LaChirp[1].caption(), "Scenario information may appear here.");
+    for (float scenario : {16.0f, 17.0f}) {
+        form.ChspinD.setValue(CheckBox::kUnticked);
+        form.st.ScenarioNo = scenario;
+        form.ChspinD.setValue(CheckBox::kTicked);
+        EXPECT_EQ(form.LaChirp[1].caption(), "Scenario information may appear here.") << scenario;
+    }
 }
 
 }  // namespace

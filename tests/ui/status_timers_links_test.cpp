@@ -36,9 +36,14 @@ TEST_F(StatusTimers, StartUpTimerCountsTheSeedSweepsTheButtonsAndGreysNewton) {
     EXPECT_EQ(form.CDp[37].backColor(), lit);
     ticks(10);  // one step past the last button: it goes dark
     EXPECT_EQ(form.CDp[37].backColor(), toolkit::rgb(128, 64, 32));
-    ticks(2000 - 380);
+    ticks(1999 - 380);
+    EXPECT_EQ(form.Cosmos[0].value(), CheckBox::kUnticked);
+    ticks(1);
     EXPECT_EQ(form.Cosmos[0].value(), CheckBox::kGreyed);
-    form.st.IntroTicks = 32000;
+    // The seed counts to 32000 and goes on from -32000.
+    form.st.IntroTicks = 31999;
+    ticks(1);
+    EXPECT_EQ(form.TXran.text(), "32000");
     ticks(1);
     EXPECT_EQ(form.TXran.text(), "-32000");
 }
@@ -55,11 +60,16 @@ TEST_F(StatusTimers, MarkerBlinksInTheColourOfTheBodyType) {
     form.TiF_Timer();
     EXPECT_EQ(form.Shark.borderColor(), off);
     EXPECT_EQ(form.Shark.fillColor(), toolkit::rgb(128, 128, 128));
-    form.TxTyp.setText("1");
-    form.TiF_Timer();
-    EXPECT_EQ(form.Shark.borderColor(), toolkit::rgb(255, 191, 0));
-    EXPECT_EQ(form.Shark.fillColor(), toolkit::kBlack);
-    EXPECT_EQ(form.La[16].caption(), "Star Type");
+    for (auto [type, lit] : {std::pair{"0", toolkit::rgb(255, 255, 128)},
+                             {"1", toolkit::rgb(255, 191, 0)},
+                             {"2", toolkit::rgb(96, 191, 255)}}) {
+        form.TxTyp.setText(type);
+        form.Shark.setBorderColor(off);
+        form.TiF_Timer();
+        EXPECT_EQ(form.Shark.borderColor(), lit) << type;
+        EXPECT_EQ(form.Shark.fillColor(), toolkit::kBlack);
+        EXPECT_EQ(form.La[16].caption(), "Star Type");
+    }
 }
 
 TEST_F(StatusTimers, SmallHandlers) {
@@ -69,16 +79,25 @@ TEST_F(StatusTimers, SmallHandlers) {
     form.LaChirp[1].click();
     EXPECT_FALSE(form.LaChirp[0].visible());
     EXPECT_TRUE(form.LaChirp[1].visible());
+    // A click on the clock restarts all four of its parts.
     form.st.ElapsedDays = 5;
     form.st.ElapsedSec = 7;
+    form.st.ElapsedFrac = 9;
+    form.st.ElapsedYears = 0.01;
     form.LaTime.click();
-    EXPECT_EQ(form.st.ElapsedDays + form.st.ElapsedSec, 0);
+    for (double part : {form.st.ElapsedDays, form.st.ElapsedSec, form.st.ElapsedFrac, form.st.ElapsedYears})
+        EXPECT_EQ(part, 0);
     form.CHac.initValue(CheckBox::kTicked);
     form.ChOrbit.setValue(CheckBox::kTicked);
     EXPECT_EQ(form.CHac.value(), CheckBox::kUnticked);
     form.Text1.setText("75");
+    form.Text5.setText("5");
     form.La[2].click();
     EXPECT_EQ(form.Text5.text(), "75");
+    EXPECT_EQ(form.Text1.text(), "75");
+    form.Text5.setText("30");
+    form.La[3].click();
+    EXPECT_EQ(form.Text1.text(), "30");
 }
 
 // A control reported twice would be mirrored twice per event by the front end.
