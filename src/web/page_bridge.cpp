@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "ui/form_orbit.h"
-#include "web/control_state.h"
+#include "web/control_json.h"
 #include "web/session_log.h"
 #include "web/web_platform.h"
 
@@ -108,7 +108,7 @@ class PageApp {
         for (const toolkit::Control* c : controls) {
             if (scratch_.size() > 1) scratch_ += ',';
             const int container = c->container() ? ids_[form].at(c->container()) : -1;
-            scratch_ += controlState(*c, ids_[form].at(c), container);
+            scratch_ += controlJson(*c, ids_[form].at(c), container);
         }
         scratch_ += ']';
         return scratch_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "web/control_state.h"
+#include "web/control_json.h"
 
 #include <cstdio>
 #include <string_view>
@@ -64,7 +64,7 @@ int pixels(int twips) {
 
 }  // namespace
 
-std::string controlState(const toolkit::Control& c, int id, int containerId) {
+std::string controlJson(const toolkit::Control& c, int id, int containerId) {
     JsonObject o;
     o.field("id", id).field("container", containerId);
     o.text("kind", kKindNames[static_cast<int>(c.kind())]).text("name", c.name()).field("index", c.index());
