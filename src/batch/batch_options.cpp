@@ -51,6 +51,14 @@ Refusal applyIndex(Target& target, const std::string& value, int least, int grea
     return std::nullopt;
 }
 
+// A path into its field: any text but an empty one.
+template <std::string BatchOptions::*Field, bool Folder = false>
+Refusal pathRow(BatchOptions& o, const std::string& name, const std::string& v) {
+    if (v.empty()) return name + (Folder ? " needs a folder" : " needs a file name");
+    o.*Field = v;
+    return std::nullopt;
+}
+
 // An override of a control, checked and kept for after the scenario has loaded.
 template <OverrideControl control>
 Refusal overrideRow(BatchOptions& o, const std::string& name, const std::string& v) {
@@ -64,17 +72,9 @@ const OptionRow kOptions[] = {
          return applyIndex(o.scenario, v, 1, 33, "scenario");
      }},
     {"--load", nullptr, "FILE", false, "start from a scenario file or a saved run (.zephra), not a button",
-     [](BatchOptions& o, const std::string& name, const std::string& v) -> Refusal {
-         if (v.empty()) return name + " needs a file name";
-         o.loadFile = v;
-         return std::nullopt;
-     }},
+     pathRow<&BatchOptions::loadFile>},
     {"--save", nullptr, "FILE", false, "save the run once it stops, paused, to go on with --load",
-     [](BatchOptions& o, const std::string& name, const std::string& v) -> Refusal {
-         if (v.empty()) return name + " needs a file name";
-         o.saveFile = v;
-         return std::nullopt;
-     }},
+     pathRow<&BatchOptions::saveFile>},
     {"--export-scenario", nullptr, "N FILE", false, "write preset N as a scenario file and run nothing",
      [](BatchOptions& o, const std::string&, const std::string& v) {
          return applyIndex(o.exportScenario, v, 1, 33, "scenario");
@@ -129,17 +129,9 @@ const OptionRow kOptions[] = {
      overrideRow<C::BodyVy>, true},
     {"--body-mass", nullptr, "B:M", false, "body B: mass in solar masses", overrideRow<C::BodyMass>, true},
     {"--out", "--folder", "DIR", false, "folder for data-drift.txt (default: the current folder)",
-     [](BatchOptions& o, const std::string& name, const std::string& v) -> Refusal {
-         if (v.empty()) return name + " needs a folder";
-         o.folder = v;
-         return std::nullopt;
-     }},
+     pathRow<&BatchOptions::folder, true>},
     {"--trace", nullptr, "FILE.csv", false, "write the run's samples and orbits as CSV (see zephra-plot)",
-     [](BatchOptions& o, const std::string& name, const std::string& v) -> Refusal {
-         if (v.empty()) return name + " needs a file name";
-         o.traceFile = v;
-         return std::nullopt;
-     }},
+     pathRow<&BatchOptions::traceFile>},
     {"--json", nullptr, nullptr, false, "print the summary as indented JSON (the default)",
      [](BatchOptions&, const std::string&, const std::string&) { return Refusal(); }},
     {"--jsonl", nullptr, nullptr, false, "print the summary as one JSON line",
