@@ -50,14 +50,18 @@ bool PatternPlacer::sameBits(double a, double b) {
 // The centre's move is taken with its sign; the turn and a change of radius move a point at most by the arc
 // and the change, in any direction. A NaN anywhere fails every comparison: the point is placed again.
 void PatternPlacer::markStaying(const PatternPlace& now) {
-    const double radius = std::abs(now.radius);
-    const double rounding = kRoundingShare * (1 + radius + std::abs(now.centreX) + std::abs(now.centreY));
+    // The place is copied into locals: a store to a double of this placer might otherwise change it, and
+    // the compiler would not run the loop on two points at once.
+    const double signedRadius = now.radius, turn = now.turn, x = now.centreX, y = now.centreY;
+    const double radius = std::abs(signedRadius);
+    const double rounding = kRoundingShare * (1 + radius + std::abs(x) + std::abs(y));
     for (int p = 1; p <= now.count; ++p) {
         const double spread =
-            std::abs(now.radius - radius_[p]) + radius * std::abs(now.turn - turn_[p]) + rounding;
+            std::abs(signedRadius - radius_[p]) + radius * std::abs(turn - turn_[p]) + rounding;
         // Bitwise ands: four comparisons and no branch.
-        staying_[p] = (now.centreX + spread < rightmost_[p]) & (now.centreX - spread > leftmost_[p]) &
-                      (now.centreY + spread < lowest_[p]) & (now.centreY - spread > topmost_[p]);
+        const bool across = (x + spread < rightmost_[p]) & (x - spread > leftmost_[p]);
+        const bool along = (y + spread < lowest_[p]) & (y - spread > topmost_[p]);
+        staying_[p] = across & along ? 1.0 : 0.0;
     }
 }
 

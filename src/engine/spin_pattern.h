@@ -41,10 +41,10 @@ class PatternPlacer {
         if (sameShape) {
             markStaying(now);
         } else {
-            staying_.fill(false);
+            staying_.fill(0);
         }
         for (int p = 1; p <= now.count; ++p) {
-            if (staying_[p]) continue;
+            if (staying_[p] != 0) continue;
             const auto before = pixels[p];
             placePoint(now, p, pixels[p]);
             for (int ring = 0; ring < now.rings; ++ring)
@@ -68,7 +68,8 @@ class PatternPlacer {
     // without any of the point's rings leaving its pixel. Kept as one array a field, so that the test of
     // every point runs as one vector loop.
     PerPoint<double> radius_{}, turn_{}, leftmost_{}, rightmost_{}, topmost_{}, lowest_{};
-    PerPoint<bool> staying_{};
+    // Whether the point cannot have left its pixel: 1 or 0, a double like the anchors for the same loop.
+    PerPoint<double> staying_{};
 };
 
 }  // namespace zephra
