@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -306,9 +304,9 @@ TEST_F(BatchFolder, OutputsThatCannotBeWrittenAreRefusedBeforeTheRun) {
     }
 }
 
-// The trace takes its own name only when complete, so a refused run or one ended by a signal leaves an
-// existing trace as it was, and no temporary file beside it.
-TEST_F(BatchFolder, AnExistingTraceOutlivesARefusedOrInterruptedRun) {
+// The trace takes its own name only when complete, so a refused run leaves an existing trace as it was, and
+// no temporary file beside it.
+TEST_F(BatchFolder, AnExistingTraceOutlivesARefusedRun) {
     const std::filesystem::path csv = folder / "old.csv", drift = folder / "drift";
     std::filesystem::create_directory(drift);
     std::ofstream(csv) << "old";
@@ -322,33 +320,6 @@ TEST_F(BatchFolder, AnExistingTraceOutlivesARefusedOrInterruptedRun) {
         EXPECT_EQ(
             runBatch(std::string(refused) + " --out " + drift.string() + " --trace " + csv.string()).status,
             2);
-        onlyTheOldTrace();
-    }
-
-    const char* program = std::getenv("ZEPHRA_BATCH");
-    ASSERT_NE(program, nullptr);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
-        const pid_t child = fork();
-        if (child == 0) {
-            const rlimit noCore{0, 0};  // SIGQUIT dumps no core here
-            setrlimit(RLIMIT_CORE, &noCore);
-            std::signal(signal, SIG_DFL);
-            execl(program, program, "--scenario", "10", "--until-end", "--out", drift.c_str(), "--trace",
-                  csv.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        // Signalled once the run has begun: its temporary trace is there.
-        const auto pending = [&] {
-            for (const auto& entry : std::filesystem::directory_iterator(folder))
-                if (entry.path() != csv && entry.path() != drift) return true;
-            return false;
-        };
-        for (int wait = 0; wait < 500 && !pending(); ++wait) usleep(10000);
-        usleep(50000);
-        kill(child, signal);
-        int status = 0;
-        waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "signal " << signal;
         onlyTheOldTrace();
     }
 }
