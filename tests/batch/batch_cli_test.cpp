@@ -93,10 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, BadOptions,
 // own: "Bounce" is the control.
 INSTANTIATE_TEST_SUITE_P(
     Overrides, BadOptions,
-    ::testing::Values("--scenario 1 --newton 2", "--scenario 1 --gravity-exponent 3",
-                      "--scenario 1 --gravity-speed -1", "--scenario 1 --gravity-speed 0.1234567890123456",
-                      "--scenario 1 --gravity-speed 2 --gravity-speed 3", "--scenario 1 --body-mass 3:1",
-                      "--scenario 1 --body-mass 1:x", "--scenario 1 --body-x 1:-4",
+    ::testing::Values("--scenario 1 --newton 2", "--scenario 1 --gravity-speed 0.1234567890123456",
+                      "--scenario 1 --gravity-speed 2 --gravity-speed 3", "--scenario 1 --body-mass 1:x",
                       "--scenario 1 --body-mass 1:2 --body-mass 1:3", "--scenario 1 --json --jsonl",
                       "--scenario 1 --general-relativity 0 --gravity-speed 3",
                       "--scenario 10 --dark-friction 0.001", "--scenario 1 --iterations 1 --gravity-speed 0",
@@ -285,7 +283,6 @@ TEST_F(BatchFolder, OutputsThatCannotBeWrittenAreRefusedBeforeTheRun) {
         {"mkdir sub", "sub/../data-drift.txt", "is the drift file"},
         {"echo old >data-drift.txt; ln data-drift.txt hard.csv", "hard.csv", "is the drift file"},
         {"ln -s data-drift.txt data-drift.txt", nullptr, "Too many levels of symbolic links"},
-        {"echo old >plain; ln -s plain/data-drift.txt data-drift.txt", nullptr, "Not a directory"},
     };
     int k = 0;
     for (const auto& row : rows) {
