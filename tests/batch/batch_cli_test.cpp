@@ -1,55 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <tuple>
 
+#include "support/batch_process.h"
 #include "toolkit/headless_platform.h"
 #include "ui/form_orbit.h"
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string output;
-    std::string errors;
-};
+using Outcome = zephra::testing::BatchOutcome;
+using zephra::testing::readAll;
 
-std::string readAll(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Runs zephra-batch with the arguments through the shell, after the shell commands of setup.
 Outcome runBatch(const std::string& arguments, const std::string& setup = "") {
-    const char* program = std::getenv("ZEPHRA_BATCH");
-    if (program == nullptr || *program == '\0') {
-        ADD_FAILURE() << "ZEPHRA_BATCH is not set";
-        return {-1, {}, {}};
-    }
-    const std::filesystem::path errors =
-        std::filesystem::temp_directory_path() / ("zephra-batch-errors-" + std::to_string(::getpid()));
-    const std::string command =
-        setup + " exec " + std::string(program) + " " + arguments + " 2>'" + errors.string() + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-    const int status = pclose(pipe);
-    Outcome outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1, output, readAll(errors)};
-    std::filesystem::remove(errors);
-    return outcome;
+    return zephra::testing::runBatchProgram(arguments, setup);
 }
 
 // The number after "key": in the summary, or NaN when it is missing or null.
