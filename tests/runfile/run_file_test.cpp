@@ -2,8 +2,10 @@
 #include "runfile/run_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -174,6 +176,17 @@ TEST(RunFile, AFailedSaveSaysWhyAndLeavesNoTemporaryFile) {
     const std::optional<std::string> failed = runfile::saveRun(form, taken);
     ASSERT_TRUE(failed);
     EXPECT_NE(failed->find("could not take the place of the old file"), std::string::npos) << *failed;
+    // A disk that fills, stood in for by a file size limit: the save says so and leaves nothing behind.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tight = saved;
+    tight.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    const std::optional<std::string> cut = runfile::saveRun(form, folder.path / "cut.zephra");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    ASSERT_TRUE(cut);
+    EXPECT_NE(cut->find("was not written in full"), std::string::npos) << *cut;
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 1);
     EXPECT_TRUE(fs::is_directory(taken));
 }
