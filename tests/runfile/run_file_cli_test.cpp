@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include "support/batch_process.h"
 
 // zephra-batch with run files, as a shell runs it: what it refuses is one line and exit status 2, and a run
 // from a file takes its overrides after loading, as after a button.
@@ -15,17 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status;
-    std::string output, errors;
-};
-
-std::string readAll(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using Outcome = zephra::testing::BatchOutcome;
 
 class BatchWithFiles : public ::testing::Test {
   protected:
@@ -37,20 +27,7 @@ class BatchWithFiles : public ::testing::Test {
     void TearDown() override { fs::remove_all(folder); }
 
     Outcome batch(const std::string& arguments) {
-        const char* program = std::getenv("ZEPHRA_BATCH");
-        if (program == nullptr || *program == '\0') {
-            ADD_FAILURE() << "ZEPHRA_BATCH is not set";
-            return {-1, {}, {}};
-        }
-        const fs::path errors = folder / "errors.txt";
-        const std::string command = "cd '" + folder.string() + "' && exec " + program + " " + arguments +
-                                    " 2>'" + errors.string() + "'";
-        FILE* pipe = popen(command.c_str(), "r");
-        std::string output;
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-        const int status = pclose(pipe);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output, readAll(errors)};
+        return zephra::testing::runBatchProgram(arguments, "cd '" + folder.string() + "' &&");
     }
     // The summary without the machine's speed.
     static std::string steady(const std::string& summary) {

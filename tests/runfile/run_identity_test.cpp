@@ -13,6 +13,7 @@
 #include "batch/batch_run.h"
 #include "batch/summary_json.h"
 #include "runfile/run_file.h"
+#include "support/batch_process.h"
 #include "support/identity_stride.h"
 #include "toolkit/headless_platform.h"
 
@@ -23,12 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readAll(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testing::readAll;
 
 fs::path freshFolder(const std::string& name) {
     const fs::path folder = fs::temp_directory_path() / ("zephra-" + name + "-" + std::to_string(::getpid()));

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "scenario_fixture.h"
 
@@ -13,31 +12,17 @@ namespace {
 TEST_F(ScenarioWindow, ANewScenarioLeavesNothingOfTheLastRunBehind) {
     load(10);
     SimState& st = form.st;
-    const std::vector<std::pair<double*, double>> counters = {{&st.Iters, 0},
-                                                              {&st.Laps, 0},
-                                                              {&st.ElapsedSec, 0},
-                                                              {&st.ElapsedDays, 0},
-                                                              {&st.ElapsedYears, 0},
-                                                              {&st.ElapsedFrac, 0},
-                                                              {&st.BufPos, 0},
-                                                              {&st.MoveErrMax[1], 0},
-                                                              {&st.MoveErrMax[2], 0},
-                                                              {&st.LapStartDays, 0},
-                                                              {&st.LapStartYears, 0},
-                                                              {&st.LapDaysSum, 0},
-                                                              {&st.LapYearsSum, 0},
-                                                              {&st.StopLap, 1},
-                                                              {&st.GMsun, 2986.1419014},
-                                                              {&st.BodyType[1], 1},
-                                                              {&st.BodyType[2], 2},
-                                                              {&st.BodyType[3], 3},
-                                                              {&st.BodyType[9], 3},
-                                                              {&st.Mass[0], 0},
-                                                              {&st.FirstLaps[0][1], 0},
-                                                              {&st.FirstLaps[1][1], 0},
-                                                              {&st.FirstLaps[0][8], 0},
-                                                              {&st.FirstLaps[1][8], 0}};
-    for (const auto& [field, start] : counters) *field = 7;
+    double* const zeros[] = {
+        &st.Iters,           &st.Laps,           &st.ElapsedSec,      &st.ElapsedDays,
+        &st.ElapsedYears,    &st.ElapsedFrac,    &st.BufPos,          &st.MoveErrMax[1],
+        &st.MoveErrMax[2],   &st.LapStartDays,   &st.LapStartYears,   &st.LapDaysSum,
+        &st.LapYearsSum,     &st.Mass[0],        &st.FirstLaps[0][1], &st.FirstLaps[1][1],
+        &st.FirstLaps[0][8], &st.FirstLaps[1][8]};
+    const std::pair<double*, double> starts[] = {{&st.StopLap, 1},     {&st.GMsun, 2986.1419014},
+                                                 {&st.BodyType[1], 1}, {&st.BodyType[2], 2},
+                                                 {&st.BodyType[3], 3}, {&st.BodyType[9], 3}};
+    for (double* field : zeros) *field = 7;
+    for (const auto& [field, start] : starts) *field = 7;
     for (int b = 0; b <= 9; ++b) st.BodyOff[b] = b == 4 ? 0 : 7;
     std::string* const texts[] = {&st.LastDaysText, &st.LastYearsText, &st.AvgDaysText, &st.AvgYearsText,
                                   &st.HalfDaysText, &st.HalfYearsText, &st.TickStatus};
@@ -55,8 +40,8 @@ TEST_F(ScenarioWindow, ANewScenarioLeavesNothingOfTheLastRunBehind) {
     form.LaChirp[1].setCaption("Impact");
 
     load(12);
-    for (std::size_t k = 0; k < counters.size(); ++k)
-        EXPECT_EQ(*counters[k].first, counters[k].second) << "field " << k << " of the list";
+    for (std::size_t k = 0; k < std::size(zeros); ++k) EXPECT_EQ(*zeros[k], 0) << "zero " << k;
+    for (const auto& [field, start] : starts) EXPECT_EQ(*field, start) << start;
     for (std::string* text : texts) EXPECT_EQ(*text, "");
     for (int b = 0; b <= 9; ++b) EXPECT_EQ(st.BodyOff[b], b == 1 || b == 2 ? 0 : 1) << b;
     EXPECT_EQ(st.EndCode, 0);

@@ -97,14 +97,8 @@ TEST_F(PhysicsPanel, GravityBoxesStayInTheirLimits) {
         EXPECT_EQ(form.TXg[1].text(), kept) << typed;
     }
     // The exponent 0.4..2.6: a box of its own, no mass.
-    for (auto [typed, kept] : {std::pair{"3", "2.6"},
-                               {"2.7", "2.6"},
-                               {"2.6", "2.6"},
-                               {"0.4", "0.4"},
-                               {"0.39", "0.4"},
-                               {"0.1", "0.4"},
-                               {"0.5", "0.5"},
-                               {"2", "2"}}) {
+    for (auto [typed, kept] :
+         {std::pair{"2.7", "2.6"}, {"2.6", "2.6"}, {"0.4", "0.4"}, {"0.39", "0.4"}, {"2", "2"}}) {
         form.TXg[2].setText(typed);
         form.TXg_LostFocus(2);
         EXPECT_EQ(form.TXg[2].text(), kept) << typed;
