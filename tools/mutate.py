@@ -105,6 +105,7 @@ def copy_if_changed(src, dst):
         return
     dst.parent.mkdir(parents=True, exist_ok=True)
     shutil.copyfile(src, dst)  # a fresh time stamp: the build must see every copied file as changed
+    shutil.copymode(src, dst)  # scripts such as zephra-sweep stay executable
 
 
 def run(cmd, timeout=None, env=None, cwd=None):
