@@ -186,6 +186,46 @@ TEST_F(DriftFile, TwoWritersOfOneFileNeverMixTheirRecords) {
     EXPECT_EQ(other.driftWriter().count(path()).reason, std::nullopt);
 }
 
+// A file removed under the run is started afresh, with its header; the records it held count as lost.
+TEST_F(DriftFile, RecordsOfAFileRemovedUnderTheRunCountAsLost) {
+    recordOrbit(363104.5, 384400);
+    recordOrbit(363104.5, 384400);
+    std::filesystem::remove(path());
+    recordOrbit(363104.5, 384400);
+    EXPECT_EQ(readFile(path()).find("Earth and Moon\r\n"), 0u);
+    const tracking::DriftWriter::Count count = form.driftWriter().count(path());
+    EXPECT_EQ(count.kept, 1);
+    EXPECT_EQ(count.lost, 2);
+}
+
+// A record waits a bounded time for another program's lock, then is lost with the reason; the next one is
+// written once the lock is let go.
+TEST_F(DriftFile, ARecordWaitsForAnotherProgramsLockOnlySoLong) {
+    using namespace std::chrono_literals;
+    tracking::DriftWriter writer{200ms};
+    ASSERT_EQ(writer.write(path(), true, "header\r\n"), std::nullopt);
+    const int fd = ::open(path().c_str(), O_RDWR);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    std::thread holder([fd] {
+        std::this_thread::sleep_for(500ms);
+        ::flock(fd, LOCK_UN);
+    });
+    const auto start = std::chrono::steady_clock::now();
+    const std::optional<std::string> failure = writer.write(path(), false, "record\r\n");
+    const auto waited = std::chrono::steady_clock::now() - start;
+    holder.join();
+    ::close(fd);
+    EXPECT_GE(waited, 200ms);
+    EXPECT_LT(waited, 1s);
+    EXPECT_EQ(failure, "locked by another program for more than 0.2 s");
+    EXPECT_EQ(readFile(path()), "header\r\n");
+    EXPECT_EQ(writer.count(path()).lost, 1);
+    EXPECT_EQ(writer.count(path()).reason, failure);
+    EXPECT_EQ(writer.write(path(), false, "record\r\n"), std::nullopt);
+    EXPECT_EQ(writer.count(path()).kept, 2);
+    EXPECT_EQ(writer.count(path()).lost, 1);
+}
+
 TEST_F(DriftFile, WindowStartUpNamesTheFileInTheDataFolder) {
     EXPECT_EQ(st.DriftFile, path());
     EXPECT_EQ(form.CHfile.toolTip(), "Data for min/max drift can be found in file: " + path());
