@@ -3,7 +3,7 @@
 // 1 ms rate, pauses, has a body's velocity edited; then scenario 1 runs two orbits and pauses. After each
 // pause the texts, states and drawing the page's model holds must be, bit for bit, those of the window
 // model replaying the page's session, built for node and for this machine; and the page's elements must
-// show what its model holds. The drift file downloads as data-drift.txt with the
+// show what its model holds. A message box holds the run until it is closed. The drift file downloads as data-drift.txt with the
 // model's bytes, and a reload asks before it is lost.
 //
 // Environment: ZEPHRA_WEB_SITE (the page's folder), ZEPHRA_WEB_REPLAY (zephra_web_replay, native),
@@ -149,6 +149,26 @@ await page.click("#download");
 for (let k = 0; k < 50 && !fs.existsSync(path.join(scratch, "data-drift.txt")); ++k) await sleep(100);
 const downloaded = fs.existsSync(path.join(scratch, "data-drift.txt")) ? fs.readFileSync(path.join(scratch, "data-drift.txt"), "utf8") : "";
 check(downloaded.length > 0 && downloaded === modelDrift, "data-drift.txt downloads with the bytes the native model wrote");
+
+// A message box is modal and holds the run until it is closed: a gravity delay at speed 0 switches off.
+await page.click(control("CDp", 10));
+await page.click(control("Optim", 3)); // a preset rate, so that the speed box keeps the focus
+if (!(await page.$eval(control("ChDist"), (e) => e.firstChild.checked))) await page.click(control("ChDist"));
+await page.click(control("Cosmos", 3));
+await typeInto("TXGspeed", -1, "0");
+await page.waitForSelector("#message[open]", { timeout: 5000 });
+const said = await page.$eval("#message-text", (e) => e.textContent);
+check(said === "Gravity Delay switched off", `the message box says "Gravity Delay switched off" (${said})`);
+const iterations = () => page.evaluate(() => JSON.parse(Module.UTF8ToString(Module._zephra_window_text())).iterations);
+const held = await iterations();
+await sleep(300);
+check((await iterations()) === held, "the run waits while the message box is open");
+await page.click("#message-ok");
+await sleep(300);
+check(!(await page.$eval("#message", (e) => e.open)) && (await iterations()) !== held, "closing it lets the run go on");
+check(!(await page.$eval(control("Cosmos", 3), (e) => e.firstChild.checked)), "the gravity delay is unticked");
+await page.click(control("Command5"));
+await compareWithModel("scenario 10 after the message box");
 
 // "X" leaves the simulator for the farewell window, whose "x" ends the program.
 await page.click(control("Command1"));
