@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 # Where `make install` puts the program (DESTDIR=... stages it below another folder, as packagers do).
 PREFIX ?= /usr/local
 
-.PHONY: deps run test test-debug bench torture fuzz mutate format clean install deb web test-web
+.PHONY: deps run test test-debug bench torture fuzz mutate format clean install deb web web-batch test-web
 
 deps:
 	@tools/install-deps.sh
@@ -80,14 +80,30 @@ web:
 	cmake --preset web
 	cmake --build build/emscripten -j $(JOBS) --target zephra-web
 
+# zephra-batch for node: run files need zlib, which this emscripten would download; its C sources come from
+# npm's zlib-sync package (zlib 1.3.1 in deps/zlib), pinned by the package's checksum.
+ZLIB_PACKAGE = zlib-sync-0.1.10.tgz
+ZLIB_SHA256 = bd2180fc18426cf464ecab1321bb31a1af81c36b927a28cdb26c3a56f302f2b6
+build/web-deps/zlib/zlib.h:
+	@mkdir -p build/web-deps
+	cd build/web-deps && npm pack --silent zlib-sync@0.1.10 > /dev/null
+	echo "$(ZLIB_SHA256)  build/web-deps/$(ZLIB_PACKAGE)" | sha256sum --check --quiet
+	rm -rf build/web-deps/package build/web-deps/zlib
+	tar -xzf build/web-deps/$(ZLIB_PACKAGE) -C build/web-deps package/deps/zlib
+	mv build/web-deps/package/deps/zlib build/web-deps/zlib && rm -rf build/web-deps/package
+
+web-batch: build/web-deps/zlib/zlib.h web
+	cmake --preset web -DZEPHRA_WEB_ZLIB_SOURCE=$(CURDIR)/build/web-deps/zlib
+	cmake --build build/emscripten -j $(JOBS) --target zephra-batch
+
 # The page in headless Chromium against the native window model, with puppeteer-core (told never to fetch a
 # browser of its own) installed below build/. Also the number text's and the multiply-add's tests built with
 # emscripten, under node.
 # The page's screenshot goes below build/; WEB_SCREENSHOT=docs/screenshots/web-scenario-10.png refreshes the
 # README's.
 WEB_SCREENSHOT ?= build/web-test/web-scenario-10.png
-test-web: web build/release/build.ninja
-	cmake --build build/release -j $(JOBS) --target zephra_web_replay
+test-web: web web-batch build/release/build.ninja
+	cmake --build build/release -j $(JOBS) --target zephra_web_replay zephra-batch
 	cmake --build build/emscripten -j $(JOBS) --target zephra_web_number_text_tests zephra_web_exact_fma_tests \
 	  zephra_web_replay
 	node --no-experimental-fetch build/emscripten/src/web/zephra_web_number_text_tests.js
@@ -98,6 +114,7 @@ test-web: web build/release/build.ninja
 	  ZEPHRA_WEB_REPLAY_NODE=build/emscripten/src/web/zephra_web_replay.js \
 	  ZEPHRA_NODE_MODULES=build/web-test/node_modules ZEPHRA_SCREENSHOT=$(WEB_SCREENSHOT) \
 	  node tests/web/page_test.mjs
+	tests/web/node_batch_test.sh build/release/zephra-batch build/emscripten/zephra-batch.js
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

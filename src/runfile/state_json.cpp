@@ -6,6 +6,7 @@
 #include <future>
 #include <limits>
 #include <map>
+#include <thread>
 #include <type_traits>
 
 #include "display/scale_tables.h"
@@ -34,7 +35,12 @@ struct IsHistory : std::false_type {};
 template <typename T>
 struct IsHistory<History<T>> : std::true_type {};
 
-// The history buffers are most of a saved run: each is packed, or unpacked, on a thread of its own.
+// The history buffers are most of a saved run: each is packed, or unpacked, on a thread of its own. With one
+// core (a build without threads reports one) they are done in turn when asked for.
+std::launch packingLaunch() {
+    return std::thread::hardware_concurrency() > 1 ? std::launch::async : std::launch::deferred;
+}
+
 using Packing = std::map<std::string_view, std::future<Json>>;
 using Unpacking = std::map<std::string_view, std::future<void>>;
 
@@ -180,7 +186,7 @@ Json stateJson(const SimState& st) {
     forEachStateField(st, [&packing](const char* name, const auto& value) {
         if constexpr (IsHistory<std::decay_t<decltype(value)>>::value)
             packing[name] =
-                std::async(std::launch::async, [&value, name] { return historyJson(value, name); });
+                std::async(packingLaunch(), [&value, name] { return historyJson(value, name); });
     });
     Json out = Json::object();
     forEachStateField(st, Writer(out, packing));
@@ -193,7 +199,7 @@ void readState(const In& in, SimState& st) {
     forEachStateField(st, [&](const char* name, auto& value) {
         if constexpr (IsHistory<std::decay_t<decltype(value)>>::value)
             unpacking[name] =
-                std::async(std::launch::async, [&in, &value, name] { readHistory(in.at(name), value); });
+                std::async(packingLaunch(), [&in, &value, name] { readHistory(in.at(name), value); });
     });
     std::vector<std::string_view> names;
     forEachStateField(st, Reader(in, names, unpacking));
