@@ -303,10 +303,8 @@ std::string numberText(double x) {
             put(d.digits + 1, sig - 1);
         }
         out[n++] = 'E';
-        out[n++] = e < 0 ? '-' : '+';
-        const int magnitude = std::abs(e);
-        if (magnitude < 10) out[n++] = '0';
-        n = static_cast<int>(std::to_chars(out + n, out + sizeof out, magnitude).ptr - out);
+        out[n++] = e < 0 ? '-' : '+';  // two digits or more: 15 and beyond either way
+        n = static_cast<int>(std::to_chars(out + n, out + sizeof out, std::abs(e)).ptr - out);
     } else if (e < 0) {
         out[n++] = '0';
         out[n++] = '.';
