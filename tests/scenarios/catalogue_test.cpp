@@ -12,47 +12,48 @@ namespace zephra {
 namespace {
 
 // Ticked boxes after the load: a "Alternate color each orbit", b "Horizon", c " Auto clear screen",
-// d "Details", h "Gaseous interaction", m "Max dist", n "Exact or simple"; then the surface points.
+// d "Details", h "Gaseous interaction", m "Max dist", n "Exact or simple"; then the surface points and the
+// radii of the pair, km.
 struct PresetRow {
     int number;
-    const char *ticked, *surfacePoints;
+    const char *ticked, *surfacePoints, *radius1, *radius2;
 };
 
 // clang-format off
 constexpr PresetRow kPresets[] = {
-    {1, "m", "12"},
-    {2, "m", "12"},
-    {3, "ahm", "12"},
-    {4, "ahm", "12"},
-    {5, "ah", "12"},
-    {6, "ahm", "12"},
-    {7, "abhm", "7"},
-    {8, "ahm", "12"},
-    {9, "ahm", "12"},
-    {10, "ahm", "12"},
-    {11, "ahm", "12"},
-    {12, "ahm", "12"},
-    {13, "hm", "12"},
-    {14, "ahm", "12"},
-    {15, "ahm", "12"},
-    {16, "chm", "12"},
-    {17, "achm", "12"},
-    {18, "ah", "12"},
-    {19, "ah", "12"},
-    {20, "ah", "12"},
-    {21, "ahm", "12"},
-    {22, "ahm", "12"},
-    {23, "ahm", "12"},
-    {24, "am", "12"},
-    {25, "cdm", "12"},
-    {26, "cdm", "12"},
-    {27, "chm", "12"},
-    {28, "ahm", "12"},
-    {29, "am", "12"},
-    {30, "am", "12"},
-    {31, "bdhmn", "7"},
-    {32, "bdhmn", "7"},
-    {33, "bdhmn", "7"},
+    {1, "m", "12", "600", "600"},
+    {2, "m", "12", "426600", "298300"},
+    {3, "ahm", "12", "346850", "71442"},
+    {4, "ahm", "12", "346850", "71442"},
+    {5, "ah", "12", "346850", "2439"},
+    {6, "ahm", "12", "6378", "2440"},
+    {7, "abhm", "7", "6378", "2440"},
+    {8, "ahm", "12", "6378", "2440"},
+    {9, "ahm", "12", "6378", "2440"},
+    {10, "ahm", "12", "346850", "6378"},
+    {11, "ahm", "12", "346850", "6378"},
+    {12, "ahm", "12", "346850", "6378"},
+    {13, "hm", "12", "99", "99"},
+    {14, "ahm", "12", "346850", "71442"},
+    {15, "ahm", "12", "346850", "0.01"},
+    {16, "chm", "12", "346850", "6792"},
+    {17, "achm", "12", "346850", "6792"},
+    {18, "ah", "12", "346850", "2439"},
+    {19, "ah", "12", "346850", "2439"},
+    {20, "ah", "12", "346850", "2439"},
+    {21, "ahm", "12", "346850", "6378"},
+    {22, "ahm", "12", "346850", "6051"},
+    {23, "ahm", "12", "346850", "6051"},
+    {24, "am", "12", "426600", "298300"},
+    {25, "cdm", "12", "426600", "298300"},
+    {26, "cdm", "12", "426600", "298300"},
+    {27, "chm", "12", "346850", "71442"},
+    {28, "ahm", "12", "346850", "6378"},
+    {29, "am", "12", "426600", "298300"},
+    {30, "am", "12", "426600", "298300"},
+    {31, "bdhmn", "7", "50000", "50000"},
+    {32, "bdhmn", "7", "5000", "5000"},
+    {33, "bdhmn", "7", "5000", "5000"},
 };
 
 // "{file}" stands for the drift file's full name.
@@ -79,6 +80,8 @@ TEST_F(ScenarioWindow, EveryPresetTicksItsBoxes) {
             EXPECT_EQ(box->ticked(), ticked.find(letter) != std::string::npos)
                 << p.number << " " << box->name();
         EXPECT_EQ(form.Text3.text(), p.surfacePoints) << p.number;
+        EXPECT_EQ(form.TXrad[1].text(), p.radius1) << p.number;
+        EXPECT_EQ(form.TXrad[2].text(), p.radius2) << p.number;
         // The density experiments also switch off the end on error and the automatic display, and their
         // descriptions stand left, the others centred.
         EXPECT_EQ(form.Chender.ticked(), !clouds) << p.number;
