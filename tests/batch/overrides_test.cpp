@@ -32,7 +32,8 @@ struct Overridden {
     }
 };
 
-// Every range of the command line holds at both its ends and refuses one step beyond either.
+// Every range of the command line holds at both its ends and refuses one step beyond either; a number holds
+// the 15 significant digits a box shows, not 16.
 TEST(BatchOptions, RangesHoldAtTheirEndsAndRefuseOneStepBeyond) {
     const auto parsed = [](std::vector<std::string> args) { return parseOptions(args); };
     const auto accepts = [&](std::vector<std::string> args) {
@@ -44,7 +45,8 @@ TEST(BatchOptions, RangesHoldAtTheirEndsAndRefuseOneStepBeyond) {
           Args{"--scenario", "1", "--time-scale", "17"}, Args{"--scenario", "1", "--orbits", "1"},
           Args{"--scenario", "1", "--iterations", "1"}, Args{"--scenario", "1", "--max-iterations", "1"},
           Args{"--scenario", "1", "--orbits", "1", "--max-iterations", "9"},
-          Args{"--scenario", "1", "--body-mass", "0:1"}, Args{"--scenario", "1", "--body-mass", "2:1"}})
+          Args{"--scenario", "1", "--body-mass", "0:1"}, Args{"--scenario", "1", "--body-mass", "2:1"},
+          Args{"--scenario", "1", "--body-vx", "1:0.123456789012345"}})
         EXPECT_TRUE(accepts(args)) << args[args.size() - 2] << " " << args.back();
     for (const Args& args :
          {Args{"--scenario", "0"}, Args{"--scenario", "34"}, Args{"--scenario", "1", "--time-scale", "-1"},
@@ -53,7 +55,8 @@ TEST(BatchOptions, RangesHoldAtTheirEndsAndRefuseOneStepBeyond) {
           Args{"--scenario", "1", "--orbits", "1", "--iterations", "5"},
           Args{"--scenario", "1", "--until-end", "--orbits", "1"},
           Args{"--scenario", "1", "--iterations", "5", "--max-iterations", "9"},
-          Args{"--scenario", "1", "--body-mass", "3:1"}, Args{"--scenario", "1", "--body-mass", "-1:1"}})
+          Args{"--scenario", "1", "--body-mass", "3:1"}, Args{"--scenario", "1", "--body-mass", "-1:1"},
+          Args{"--scenario", "1", "--body-vx", "1:0.1234567890123456"}})
         EXPECT_FALSE(accepts(args)) << args[args.size() - 2] << " " << args.back();
     EXPECT_TRUE(std::get<BatchOptions>(parsed({"--scenario", "1", "--jsonl"})).jsonLines);
     EXPECT_FALSE(std::get<BatchOptions>(parsed({"--scenario", "1", "--json"})).jsonLines);
