@@ -120,6 +120,8 @@ grid('{"from": 0, "to": 1, "step": 0.333333333333333}', "0 0.333333333333333 0.6
 grid('{"from": 0, "to": 1, "count": 4}', "0 0.333333333333333 0.666666666666667 1")
 grid('{"from": 2, "to": 2, "count": 1}', "2")
 refused('{"scenarios": [1], "sweep": {"gravity-speed": {"from": 0, "to": 1, "step": 0}}}', "step of 0")
+refused('{"scenarios": [1], "sweep": {"gravity-speed": {"from": 2, "to": 2, "count": 0}}}', "count must be")
+refused('{"scenarios": [1], "sweep": {"gravity-speed": {"from": 0, "to": 1, "count": 1}}}', "count must be")
 refused('{"scenarios": [1], "sweep": {"gravity-speed": {"from": 0, "to": 1, "step": -0.5}}}', "step of -0.5")
 refused('{"scenarios": [1], "sweep": {"gravity-speed": {"from": 0, "to": Infinity, "count": 3}}}', "Infinity")
 refused('{"scenarios": [1], "sweep": {"gravity-speed": {"from": NaN, "to": 1, "step": 0.5}}}', "NaN")
