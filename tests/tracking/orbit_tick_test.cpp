@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "toolkit/color.h"
 #include "toolkit/number_text.h"
 #include "tracking_fixture.h"
@@ -106,20 +108,18 @@ TEST_F(OrbitTick, FirstHalfOrbitTakesTheShownElapsedTimeOnceInTheFirstOrbit) {
     EXPECT_EQ(st.HalfDaysText, "13.66000000");
 }
 
+// "Pause after orbit" holds the tick that completes the orbit it waits for, and only that one: ticked once
+// five orbits are done, it waits for none.
 TEST_F(OrbitTick, PausesInTheTickThatCompletesEachOrbit) {
-    form.ChOrbit.initValue(1);
-    EXPECT_TRUE(tickIn(4));
-    EXPECT_FALSE(tickIn(1));
-    EXPECT_EQ(st.StopLap, 2);
-    EXPECT_TRUE(tickIn(2));
-}
-
-TEST_F(OrbitTick, BoxTickedAfterTheFirstOrbitsNeverPauses) {
-    st.Laps = 5;
-    form.ChOrbit.initValue(1);
-    tickIn(4);
-    EXPECT_TRUE(tickIn(1));
-    EXPECT_EQ(st.StopLap, 1);
+    for (const auto& [laps, pauses, nextStop] : {std::tuple{0, true, 2}, {5, false, 1}}) {
+        st.Laps = laps;
+        st.StopLap = 1;
+        form.ChOrbit.initValue(1);
+        EXPECT_TRUE(tickIn(4));
+        EXPECT_EQ(tickIn(1), !pauses) << laps;
+        EXPECT_EQ(st.StopLap, nextStop) << laps;
+        EXPECT_TRUE(tickIn(2));
+    }
 }
 
 TEST_F(OrbitTick, PairStepKeepsExtremesAndEccentricity) {
