@@ -41,8 +41,8 @@ TEST_F(OrbitTick, CalculationsPerOrbitAndQuarterBar) {
     EXPECT_EQ(form.LaQuart.backColor(), toolkit::rgb(115, 115, 0));
 
     st.Laps = 2;
-    st.Iters = 499;
-    tickIn(3);  // 500 ticks for 2.5 orbits
+    st.Iters = 501;
+    tickIn(3);  // 502 ticks for 2.5 orbits: 200.8, of which the whole ticks are shown
     EXPECT_EQ(form.TXcalorb.text(), "200");
     EXPECT_EQ(form.LaQuart.height(), 150);
     EXPECT_EQ(form.LaQuart.backColor(), toolkit::rgb(205, 205, 0));
