@@ -31,13 +31,7 @@ double summaryNumber(const std::string& json, const std::string& key) {
 
 class BatchFolder : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zephra-batch-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-    std::filesystem::path folder;
+    zephra::testing::TempFolder folder;
 };
 
 class BadOptions : public ::testing::TestWithParam<const char*> {};

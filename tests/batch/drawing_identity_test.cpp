@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +14,7 @@
 #include "batch/batch_options.h"
 #include "batch/batch_run.h"
 #include "support/identity_stride.h"
+#include "support/temp_folder.h"
 #include "toolkit/headless_platform.h"
 #include "ui/form_orbit.h"
 
@@ -68,9 +68,7 @@ std::string drawingDigest(const std::string& options, const std::filesystem::pat
 TEST(DrawingIdentity, EveryRunDrawsTheReferencePicture) {
     const std::vector<DigestRow> rows = readRows();
     ASSERT_FALSE(rows.empty()) << kDigestFile;
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("zephra-drawing-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const testing::TempFolder folder;
     const bool write = std::getenv("ZEPHRA_WRITE_DIGESTS") != nullptr;
     std::ostringstream written;
     written << "# FNV-1a 64 of the drawing surface after the run | zephra-batch options\n";
@@ -84,7 +82,6 @@ TEST(DrawingIdentity, EveryRunDrawsTheReferencePicture) {
             EXPECT_EQ(row.digest, now) << row.options;
         }
     }
-    std::filesystem::remove_all(folder);
     if (write) std::ofstream(kDigestFile) << written.str();
 }
 

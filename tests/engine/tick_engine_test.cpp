@@ -102,18 +102,5 @@ TEST(TickEngine, PanelsSayWhichNumbersThisTickWrote) {
     EXPECT_FALSE(p->tick.panels().movement[1].written);
 }
 
-TEST(TickEngine, ABodyLeavingTheDrawingWidensTheScaleOrEndsTheRun) {
-    for (bool endAtEdge : {false, true}) {
-        auto p = std::make_unique<EnginePair>();
-        p->settings.endAtEdge = endAtEdge;
-        p->st.PosX[2] = 5000;  // beyond the right edge at 12600 twips
-        p->advance();
-        const auto& calls = p->window.calls;
-        EXPECT_EQ(std::count(calls.begin(), calls.end(), "widen 4"), endAtEdge ? 0 : 1);
-        EXPECT_EQ(p->st.EndCode, endAtEdge ? 66 : 11);
-        EXPECT_EQ(p->st.BodyOff[2], endAtEdge ? 1 : 0);
-    }
-}
-
 }  // namespace
 }  // namespace zephra::testing

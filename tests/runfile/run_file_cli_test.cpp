@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -19,12 +18,7 @@ using Outcome = zephra::testing::BatchOutcome;
 
 class BatchWithFiles : public ::testing::Test {
   protected:
-    fs::path folder = fs::temp_directory_path() / ("zephra-batch-files-" + std::to_string(::getpid()));
-    void SetUp() override {
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
+    zephra::testing::TempFolder folder;
 
     Outcome batch(const std::string& arguments) {
         return zephra::testing::runBatchProgram(arguments, "cd '" + folder.string() + "' &&");

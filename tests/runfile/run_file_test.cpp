@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -12,6 +11,7 @@
 #include <string>
 #include <variant>
 
+#include "support/temp_folder.h"
 #include "toolkit/headless_platform.h"
 
 // Run files read back: every refusal is one line naming the file and the field, and leaves the window's run
@@ -20,18 +20,6 @@ namespace zephra {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A folder of its own for each test, removed afterwards.
-struct Folder {
-    fs::path path =
-        fs::temp_directory_path() / ("zephra-runfile-" + std::to_string(::getpid()) + "-" +
-                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    Folder() {
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~Folder() { fs::remove_all(path); }
-};
 
 // Replaces the first occurrence of from, which must be there.
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
@@ -125,10 +113,10 @@ void PrintTo(const BadFile& file, std::ostream* out) {
 class RunFileRefusal : public ::testing::TestWithParam<BadFile> {};
 
 TEST_P(RunFileRefusal, SaysFileAndFieldAndLeavesTheRunAsItWas) {
-    Folder folder;
-    const fs::path file = folder.path / "pair.zephra";
+    testing::TempFolder folder;
+    const fs::path file = folder / "pair.zephra";
     std::ofstream(file, std::ios::binary) << GetParam().text();
-    toolkit::HeadlessPlatform platform(folder.path.string());
+    toolkit::HeadlessPlatform platform(folder.string());
     FormOrbit form(platform);
     form.CDp[13].press();
     for (int k = 0; k < 50; ++k) form.Ti.fire();
@@ -165,10 +153,10 @@ TEST(RunFile, TheFilesThisVersionWritesAreReadAndAnEditedScenarioStartsWithItsVa
 }
 
 TEST(RunFile, AFailedSaveSaysWhyAndLeavesNoTemporaryFile) {
-    Folder folder;
-    toolkit::HeadlessPlatform platform(folder.path.string());
+    testing::TempFolder folder;
+    toolkit::HeadlessPlatform platform(folder.string());
     FormOrbit form(platform);
-    const fs::path taken = folder.path / "taken.zephra";
+    const fs::path taken = folder / "taken.zephra";
     fs::create_directory(taken);
     EXPECT_EQ(runfile::saveRun(form, taken), taken.string() + ": no run has started yet");
     form.CDp[10].press();
@@ -183,11 +171,11 @@ TEST(RunFile, AFailedSaveSaysWhyAndLeavesNoTemporaryFile) {
     rlimit tight = saved;
     tight.rlim_cur = 1000;
     setrlimit(RLIMIT_FSIZE, &tight);
-    const std::optional<std::string> cut = runfile::saveRun(form, folder.path / "cut.zephra");
+    const std::optional<std::string> cut = runfile::saveRun(form, folder / "cut.zephra");
     setrlimit(RLIMIT_FSIZE, &saved);
     ASSERT_TRUE(cut);
     EXPECT_NE(cut->find("was not written in full"), std::string::npos) << *cut;
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
     EXPECT_TRUE(fs::is_directory(taken));
 }
 

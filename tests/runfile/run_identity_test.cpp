@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -25,13 +24,6 @@ namespace {
 namespace fs = std::filesystem;
 
 using testing::readAll;
-
-fs::path freshFolder(const std::string& name) {
-    const fs::path folder = fs::temp_directory_path() / ("zephra-" + name + "-" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
 
 // What a headless run leaves: its summary (without the wall-clock speed), its drift file and its drawing.
 struct Outcome {
@@ -61,7 +53,7 @@ Outcome runBatch(std::vector<std::string> args, const fs::path& folder) {
 }
 
 TEST(RunFileIdentity, EveryPresetExportedAndOpenedRunsAsItsButton) {
-    const fs::path folder = freshFolder("presets");
+    const testing::TempFolder folder;
     for (int n = scenarios::kFirstScenario; n <= scenarios::kLastScenario; n += kIdentityStride) {
         const fs::path file = folder / ("preset" + std::to_string(n) + ".zephra");
         ASSERT_EQ(runfile::exportScenario(n, file), std::nullopt);
@@ -71,14 +63,13 @@ TEST(RunFileIdentity, EveryPresetExportedAndOpenedRunsAsItsButton) {
         EXPECT_EQ(button.drift, opened.drift) << "preset " << n;
         EXPECT_TRUE(button.drawing == opened.drawing) << "preset " << n;
     }
-    fs::remove_all(folder);
 }
 
 // The white dwarfs with every physics option ticked, body 1 made heavier in the body editor, a change of time
 // scale, and the history wrapped once past its million slots: saved at the 1,050,000th tick, opened in a new
 // window and run on, the run ends exactly where the one that never stopped does.
 TEST(RunFileIdentity, ASavedRunGoesOnBitForBit) {
-    const fs::path folder = freshFolder("continue");
+    const testing::TempFolder folder;
     const auto ticks = [](FormOrbit& f, int n) {
         for (int k = 0; k < n && f.Ti.enabled(); ++k) f.Ti.fire();
     };
@@ -124,7 +115,6 @@ TEST(RunFileIdentity, ASavedRunGoesOnBitForBit) {
     EXPECT_EQ(resumed.st.Iters, 1200000);
     EXPECT_TRUE(std::get<0>(runfile::runText(resumed)) == straightEnd) << "the runs part";
     EXPECT_EQ(readAll(folder / "data-drift.txt"), straightDrift);
-    fs::remove_all(folder);
 }
 
 }  // namespace

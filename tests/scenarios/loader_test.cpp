@@ -36,6 +36,7 @@ TEST_F(ScenarioWindow, ANewScenarioLeavesNothingOfTheLastRunBehind) {
     form.LaDrift[8].setCaption("42");
     form.TXender.setText("1");
     form.ChOrbit.setValue(CheckBox::kTicked);
+    form.CHspinner.setValue(CheckBox::kUnticked);
     form.LaCosmo[2].setVisible(true);
     form.LaChirp[1].setCaption("Impact");
 
@@ -56,6 +57,7 @@ TEST_F(ScenarioWindow, ANewScenarioLeavesNothingOfTheLastRunBehind) {
     EXPECT_EQ(form.LaDrift[8].caption(), "~");
     EXPECT_EQ(form.TXender.text(), "5");
     EXPECT_EQ(form.ChOrbit.value(), CheckBox::kUnticked);
+    EXPECT_EQ(form.CHspinner.value(), CheckBox::kTicked);
     EXPECT_FALSE(form.LaCosmo[2].visible());
     EXPECT_EQ(form.LaChirp[1].caption(), "Scenario information may appear here.");
     EXPECT_EQ(st.ScenarioNo, 12);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// zephra-batch run as a shell runs it, and files read back whole, for the tests of the batch runner.
+// zephra-batch run as a shell runs it, for the tests of the batch runner.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -10,18 +10,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
-namespace zephra::testing {
+#include "support/temp_folder.h"
 
-inline std::string readAll(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+namespace zephra::testing {
 
 struct BatchOutcome {
     int status;

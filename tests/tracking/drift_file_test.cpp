@@ -57,14 +57,14 @@ TEST_F(DriftFile, HeaderThenOneRecordPerOrbit) {
         blanks(31) + "Orbit # 2 drift \r\n" + "rate A; rate B\r\n" + "min km  " + blanks(10) + "363104.5" +
         blanks(13) + "|" + blanks(10) + "405696.25" + blanks(12) + "  km max \r\n" + "min dif " + blanks(14) +
         "0." + blanks(15) + "|" + blanks(9) + "+21296.25" + blanks(13) + " dif max\r\n" + kRule + "\r\n";
-    EXPECT_EQ(readFile(path()), expected);
+    EXPECT_EQ(readAll(path()), expected);
     EXPECT_TRUE(st.TimeRateLog.empty());
 }
 
 TEST_F(DriftFile, PendingRateChangesReplaceTheScaleInTheHeader) {
     st.TimeRateLog = "rate A";
     recordOrbit(384400, 384400);
-    const std::string text = readFile(path());
+    const std::string text = readAll(path());
     EXPECT_NE(text.find("km\r\nrate A\r\n" + kRule), std::string::npos);
     EXPECT_EQ(text.find("1.5 ms"), std::string::npos);
     EXPECT_EQ(text.find("rate A", text.find("Orbit #")), std::string::npos);
@@ -75,7 +75,7 @@ TEST_F(DriftFile, FirstOrbitOfANewRunReplacesTheFile) {
     recordOrbit(363104.5, 384400);
     st.Laps = 0;
     recordOrbit(363104.5, 384400);
-    const std::string text = readFile(path());
+    const std::string text = readAll(path());
     EXPECT_EQ(text.find("Earth and Moon"), 0u);
     EXPECT_EQ(text.find("Orbit # 2"), std::string::npos);
 }
@@ -117,7 +117,7 @@ TEST_F(DriftFile, LostRecordsAreReportedUntilAFreshFileWithItsHeaderIsWritten) {
     recordOrbit(363104.5, 405696);
     EXPECT_EQ(form.LaChirp[1].toolTip(), "");
     EXPECT_EQ(form.LaChirp[1].caption(), "Bodies have impacted.");
-    const std::string text = readFile(st.DriftFile);
+    const std::string text = readAll(st.DriftFile);
     EXPECT_EQ(text.find("Earth and Moon\r\n[ 3 ]"), 0u) << text;
     EXPECT_NE(text.find("Orbit # 3 drift"), std::string::npos);
     const tracking::DriftWriter::Count count = form.driftWriter().count(st.DriftFile);
@@ -127,7 +127,7 @@ TEST_F(DriftFile, LostRecordsAreReportedUntilAFreshFileWithItsHeaderIsWritten) {
 
 TEST_F(DriftFile, ARecordCutShortByAFullDiskIsTakenBackWhole) {
     recordOrbit(363104.5, 384400);
-    const std::string before = readFile(path());
+    const std::string before = readAll(path());
     // The file size limit stands in for a full disk: the write stops part way through the record.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
@@ -137,12 +137,12 @@ TEST_F(DriftFile, ARecordCutShortByAFullDiskIsTakenBackWhole) {
     setrlimit(RLIMIT_FSIZE, &tight);
     recordOrbit(363104.5, 384400);
     setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_EQ(readFile(path()), before);
+    EXPECT_EQ(readAll(path()), before);
     EXPECT_EQ(form.LaChirp[1].caption().find("Drift file not written: "), 0u) << form.LaChirp[1].caption();
 
     // Space is back: the next record follows the last whole one and the notice clears.
     recordOrbit(363104.5, 384400);
-    const std::string after = readFile(path());
+    const std::string after = readAll(path());
     EXPECT_EQ(after.find(before), 0u);
     EXPECT_EQ(after.find("Orbit # 2"), std::string::npos);
     EXPECT_EQ(after.substr(before.size(), 49), blanks(31) + "Orbit # 3 drift \r\n");
@@ -156,11 +156,11 @@ TEST_F(DriftFile, TwoWritersOfOneFileNeverMixTheirRecords) {
     ASSERT_EQ(::flock(fd, LOCK_EX), 0);
     std::thread writer([&] { recordOrbit(363104.5, 384400); });
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    EXPECT_EQ(readFile(path()).find("Orbit # 2"), std::string::npos);
+    EXPECT_EQ(readAll(path()).find("Orbit # 2"), std::string::npos);
     ::flock(fd, LOCK_UN);
     writer.join();
     ::close(fd);
-    EXPECT_NE(readFile(path()).find("Orbit # 2"), std::string::npos);
+    EXPECT_NE(readAll(path()).find("Orbit # 2"), std::string::npos);
 
     // Another run sharing the folder starts its own file, as a run does; this run then adds nothing to it.
     toolkit::HeadlessPlatform otherPlatform{folder.string()};
@@ -170,13 +170,13 @@ TEST_F(DriftFile, TwoWritersOfOneFileNeverMixTheirRecords) {
     // None of this run's two records is left; the count says so before and after its next one is refused.
     EXPECT_EQ(form.driftWriter().count(path()).kept, 0);
     EXPECT_EQ(form.driftWriter().count(path()).lost, 2);
-    const std::string theirs = readFile(path());
+    const std::string theirs = readAll(path());
     recordOrbit(363104.5, 384400);
-    EXPECT_EQ(readFile(path()), theirs);
+    EXPECT_EQ(readAll(path()), theirs);
     EXPECT_NE(form.LaChirp[1].caption().find("another run"), std::string::npos);
     other.st.Laps = 2;
     other.Drifter();
-    EXPECT_NE(readFile(path()).find("Orbit # 2"), std::string::npos);
+    EXPECT_NE(readAll(path()).find("Orbit # 2"), std::string::npos);
     const tracking::DriftWriter::Count mine = form.driftWriter().count(path());
     EXPECT_EQ(mine.kept, 0);
     EXPECT_EQ(mine.lost, 3);
@@ -192,7 +192,7 @@ TEST_F(DriftFile, RecordsOfAFileRemovedUnderTheRunCountAsLost) {
     recordOrbit(363104.5, 384400);
     std::filesystem::remove(path());
     recordOrbit(363104.5, 384400);
-    EXPECT_EQ(readFile(path()).find("Earth and Moon\r\n"), 0u);
+    EXPECT_EQ(readAll(path()).find("Earth and Moon\r\n"), 0u);
     const tracking::DriftWriter::Count count = form.driftWriter().count(path());
     EXPECT_EQ(count.kept, 1);
     EXPECT_EQ(count.lost, 2);
@@ -218,7 +218,7 @@ TEST_F(DriftFile, ARecordWaitsForAnotherProgramsLockOnlySoLong) {
     EXPECT_GE(waited, 200ms);
     EXPECT_LT(waited, 1s);
     EXPECT_EQ(failure, "locked by another program for more than 0.2 s");
-    EXPECT_EQ(readFile(path()), "header\r\n");
+    EXPECT_EQ(readAll(path()), "header\r\n");
     EXPECT_EQ(writer.count(path()).lost, 1);
     EXPECT_EQ(writer.count(path()).reason, failure);
     EXPECT_EQ(writer.write(path(), false, "record\r\n"), std::nullopt);

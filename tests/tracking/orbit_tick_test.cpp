@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "toolkit/color.h"
 #include "toolkit/number_text.h"
 #include "tracking_fixture.h"
@@ -39,8 +41,8 @@ TEST_F(OrbitTick, CalculationsPerOrbitAndQuarterBar) {
     EXPECT_EQ(form.LaQuart.backColor(), toolkit::rgb(115, 115, 0));
 
     st.Laps = 2;
-    st.Iters = 499;
-    tickIn(3);  // 500 ticks for 2.5 orbits
+    st.Iters = 501;
+    tickIn(3);  // 502 ticks for 2.5 orbits: 200.8, of which the whole ticks are shown
     EXPECT_EQ(form.TXcalorb.text(), "200");
     EXPECT_EQ(form.LaQuart.height(), 150);
     EXPECT_EQ(form.LaQuart.backColor(), toolkit::rgb(205, 205, 0));
@@ -106,20 +108,18 @@ TEST_F(OrbitTick, FirstHalfOrbitTakesTheShownElapsedTimeOnceInTheFirstOrbit) {
     EXPECT_EQ(st.HalfDaysText, "13.66000000");
 }
 
+// "Pause after orbit" holds the tick that completes the orbit it waits for, and only that one: ticked once
+// five orbits are done, it waits for none.
 TEST_F(OrbitTick, PausesInTheTickThatCompletesEachOrbit) {
-    form.ChOrbit.initValue(1);
-    EXPECT_TRUE(tickIn(4));
-    EXPECT_FALSE(tickIn(1));
-    EXPECT_EQ(st.StopLap, 2);
-    EXPECT_TRUE(tickIn(2));
-}
-
-TEST_F(OrbitTick, BoxTickedAfterTheFirstOrbitsNeverPauses) {
-    st.Laps = 5;
-    form.ChOrbit.initValue(1);
-    tickIn(4);
-    EXPECT_TRUE(tickIn(1));
-    EXPECT_EQ(st.StopLap, 1);
+    for (const auto& [laps, pauses, nextStop] : {std::tuple{0, true, 2}, {5, false, 1}}) {
+        st.Laps = laps;
+        st.StopLap = 1;
+        form.ChOrbit.initValue(1);
+        EXPECT_TRUE(tickIn(4));
+        EXPECT_EQ(tickIn(1), !pauses) << laps;
+        EXPECT_EQ(st.StopLap, nextStop) << laps;
+        EXPECT_TRUE(tickIn(2));
+    }
 }
 
 TEST_F(OrbitTick, PairStepKeepsExtremesAndEccentricity) {

@@ -5,30 +5,12 @@
 // file of each test is its own.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-
+#include "support/temp_folder.h"
 #include "toolkit/headless_platform.h"
 #include "ui/form_orbit.h"
 
 namespace zephra::testing {
-
-inline std::filesystem::path makeTempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zephra-tracking-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "no temporary folder";
-    return pattern;
-}
-
-inline std::string readFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 class TrackingTest : public ::testing::Test {
   protected:
@@ -38,7 +20,6 @@ class TrackingTest : public ::testing::Test {
         // Focus moves only to a box the window knows; register the error-limit box if the layout has not.
         if (form.TXender.form() == nullptr) form.add(form.TXender, "TXender");
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
 
     // Screen positions with body 2 in the given quadrant around body 1 (screen y grows downwards).
     void placeBodyTwo(int quadrant) {
@@ -52,7 +33,7 @@ class TrackingTest : public ::testing::Test {
         return form.OrbitTickStart();
     }
 
-    std::filesystem::path folder = makeTempFolder();
+    TempFolder folder;
     toolkit::HeadlessPlatform platform{folder.string()};
     FormOrbit form{platform};
     SimState& st = form.st;
