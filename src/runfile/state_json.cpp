@@ -185,8 +185,7 @@ Json stateJson(const SimState& st) {
     Packing packing;
     forEachStateField(st, [&packing](const char* name, const auto& value) {
         if constexpr (IsHistory<std::decay_t<decltype(value)>>::value)
-            packing[name] =
-                std::async(packingLaunch(), [&value, name] { return historyJson(value, name); });
+            packing[name] = std::async(packingLaunch(), [&value, name] { return historyJson(value, name); });
     });
     Json out = Json::object();
     forEachStateField(st, Writer(out, packing));
