@@ -193,17 +193,24 @@ TEST_F(BatchFolder, StopRulesAndTheIterationCapAreReported) {
     EXPECT_EQ(summaryNumber(outcome.output, "iterations"), 250) << outcome.output;
     EXPECT_NE(outcome.output.find("\"iteration_cap_reached\": false"), std::string::npos);
 
-    // An orbit completed in the cap's last tick is the run asked for, not a run cut short.
-    outcome = runBatch("--scenario 10 --orbits 1 --jsonl" + out);
-    const double ticks = summaryNumber(outcome.output, "iterations");
-    for (const auto& [cap, reached] : {std::pair{ticks, false}, {ticks - 1, true}}) {
-        outcome = runBatch("--scenario 10 --orbits 1 --max-iterations " + std::to_string(int(cap)) + out);
-        EXPECT_EQ(summaryNumber(outcome.output, "iterations"), cap);
-        EXPECT_EQ(summaryNumber(outcome.output, "orbits"), reached ? 0 : 1);
-        EXPECT_EQ(outcome.output.find(std::string("\"iteration_cap_reached\": ") +
-                                      (reached ? "true" : "false")) != std::string::npos,
-                  true)
-            << cap;
+    // A run that ends in the cap's last tick, by its orbit or by itself (the bodies impact: end code 77), is
+    // the run asked for, not a run cut short.
+    const struct {
+        std::string run, field;
+        double ended, cut;
+    } ends[] = {{"--scenario 10 --orbits 1", "orbits", 1, 0},
+                {"--scenario 1 --body-vy 1:0 --body-vy 2:0 --until-end", "end_code", 77, 0}};
+    for (const auto& end : ends) {
+        const double ticks = summaryNumber(runBatch(end.run + " --jsonl" + out).output, "iterations");
+        for (const auto& [cap, reached] : {std::pair{ticks, false}, {ticks - 1, true}}) {
+            outcome = runBatch(end.run + " --max-iterations " + std::to_string(int(cap)) + out);
+            EXPECT_EQ(summaryNumber(outcome.output, "iterations"), cap) << end.run;
+            EXPECT_EQ(summaryNumber(outcome.output, end.field), reached ? end.cut : end.ended) << end.run;
+            EXPECT_EQ(outcome.output.find(std::string("\"iteration_cap_reached\": ") +
+                                          (reached ? "true" : "false")) != std::string::npos,
+                      true)
+                << end.run << " " << cap;
+        }
     }
 
     outcome = runBatch("--scenario 10 --orbits 5 --max-iterations 1000" + out);
