@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "scenario_fixture.h"
+#include "scenarios/stored_scenario.h"
 
 namespace zephra {
 namespace {
@@ -69,6 +70,19 @@ TEST_F(ScenarioWindow, ANewScenarioLeavesNothingOfTheLastRunBehind) {
     load(12);
     EXPECT_EQ(st.PosX[2], 152093495);
     EXPECT_EQ(st.VelY[2], startVel);
+}
+
+// A scenario file's whole speed of gravity sets the bar, up to its last notch, 10; beyond it the bar hides.
+TEST_F(ScenarioWindow, AStoredWholeSpeedOfGravitySetsTheBarUpToTen) {
+    for (const auto& [speed, shown] : {std::pair{"10", true}, {"11", false}}) {
+        auto stored = scenarios::StoredScenario::make("");
+        stored->record() = *scenarios::findScenario(8);  // General Relativity
+        stored->setGravitySpeed(speed);
+        form.OpenScenario(stored);
+        EXPECT_EQ(form.TXGspeed.text(), speed);
+        EXPECT_EQ(form.HSgrav.visible(), shown) << speed;
+        if (shown) EXPECT_EQ(form.HSgrav.value(), 10);
+    }
 }
 
 TEST_F(ScenarioWindow, ALoadRunsWithTheButtonsInTheirColoursAndTips) {
