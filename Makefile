@@ -82,11 +82,12 @@ web:
 
 # zephra-batch for node: run files need zlib, which this emscripten would download; its C sources come from
 # npm's zlib-sync package (zlib 1.3.1 in deps/zlib), pinned by the package's checksum.
-ZLIB_PACKAGE = zlib-sync-0.1.10.tgz
+ZLIB_VERSION = 0.1.10
+ZLIB_PACKAGE = zlib-sync-$(ZLIB_VERSION).tgz
 ZLIB_SHA256 = bd2180fc18426cf464ecab1321bb31a1af81c36b927a28cdb26c3a56f302f2b6
 build/web-deps/zlib/zlib.h:
 	@mkdir -p build/web-deps
-	cd build/web-deps && npm pack --silent zlib-sync@0.1.10 > /dev/null
+	cd build/web-deps && npm pack --silent zlib-sync@$(ZLIB_VERSION) > /dev/null
 	echo "$(ZLIB_SHA256)  build/web-deps/$(ZLIB_PACKAGE)" | sha256sum --check --quiet
 	rm -rf build/web-deps/package build/web-deps/zlib
 	tar -xzf build/web-deps/$(ZLIB_PACKAGE) -C build/web-deps package/deps/zlib
